@@ -1,0 +1,33 @@
+# Helpers shared by the program folders: one executable per program with its desktop
+# entry, and one test executable per behaviour area, run headless by ctest.
+
+set(CRANE_DESKTOP_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/program.desktop.in)
+
+# add_crane_program(<name> CAPTION <window caption> COMMENT <what it computes>
+#                   SOURCES <files...> LIBRARIES <targets...>)
+function(add_crane_program name)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "CAPTION;COMMENT" "SOURCES;LIBRARIES")
+    qt_add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES})
+    set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
+    install(TARGETS ${name} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+    set(PROGRAM_NAME ${name})
+    set(PROGRAM_CAPTION ${ARG_CAPTION})
+    set(PROGRAM_COMMENT ${ARG_COMMENT})
+    set(desktop_file ${CMAKE_BINARY_DIR}/desktop/${name}.desktop)
+    configure_file(${CRANE_DESKTOP_TEMPLATE} ${desktop_file} @ONLY)
+    install(FILES ${desktop_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    set_property(GLOBAL APPEND PROPERTY CRANE_PROGRAMS ${name})
+endfunction()
+
+# add_crane_test(<name> SOURCES <files...> LIBRARIES <targets...>)
+function(add_crane_test name)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LIBRARIES")
+    qt_add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} Qt6::Test)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false")
+endfunction()
