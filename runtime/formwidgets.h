@@ -24,7 +24,9 @@ QFont FormFont(const QString &face = QStringLiteral("宋体"), double pointSize 
                bool bold = false);
 
 // Form colours as red, green, blue.
-inline QColor FormColor(int red, int green, int blue) { return QColor(red, green, blue); }
+inline QColor FormColor(int red, int green, int blue) {
+    return QColor(red, green, blue);
+}
 const QColor LightBlueField(192, 192, 255);
 const QColor RedField(255, 0, 0);
 

@@ -20,7 +20,11 @@ template <typename Handler> void OnClick(QAbstractButton *button, Handler handle
 }
 
 // Conversions between a control's text and the calculation's plain strings (UTF-8).
-inline QString ToQt(const std::string &text) { return QString::fromStdString(text); }
-inline std::string FromQt(const QString &text) { return text.toStdString(); }
+inline QString ToQt(const std::string &text) {
+    return QString::fromStdString(text);
+}
+inline std::string FromQt(const QString &text) {
+    return text.toStdString();
+}
 
 } // namespace runtime

@@ -10,9 +10,15 @@
 namespace runtime {
 namespace {
 
-bool isIgnoredByReadNumber(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+bool isIgnoredByReadNumber(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // A decimal number as read: the characters kept for strtod and how far the scan got.
 struct ScannedNumber {
@@ -200,11 +206,19 @@ double TextToNumber(std::string_view text) {
     return literalValue(number);
 }
 
-std::string NumberText(double value) { return shortestText(value, 15); }
-std::string NumberText(float value) { return shortestText(value, 7); }
+std::string NumberText(double value) {
+    return shortestText(value, 15);
+}
+std::string NumberText(float value) {
+    return shortestText(value, 7);
+}
 
-std::string NumberTextLeadingBlank(double value) { return withLeadingBlank(NumberText(value)); }
-std::string NumberTextLeadingBlank(float value) { return withLeadingBlank(NumberText(value)); }
+std::string NumberTextLeadingBlank(double value) {
+    return withLeadingBlank(NumberText(value));
+}
+std::string NumberTextLeadingBlank(float value) {
+    return withLeadingBlank(NumberText(value));
+}
 std::string NumberTextLeadingBlank(std::string_view text) {
     return NumberTextLeadingBlank(TextToNumber(text));
 }
@@ -245,10 +259,16 @@ std::string FormatNumber(double value, std::string_view pattern) {
     return text;
 }
 
-std::int16_t RoundToInt16(double value) { return roundToInteger<std::int16_t>(value); }
-std::int32_t RoundToInt32(double value) { return roundToInteger<std::int32_t>(value); }
+std::int16_t RoundToInt16(double value) {
+    return roundToInteger<std::int16_t>(value);
+}
+std::int32_t RoundToInt32(double value) {
+    return roundToInteger<std::int32_t>(value);
+}
 
-double TruncToInt(double value) { return std::trunc(Checked(value)); }
+double TruncToInt(double value) {
+    return std::trunc(Checked(value));
+}
 
 double Checked(double value) {
     if (!std::isfinite(value))
@@ -270,7 +290,9 @@ double Power(double base, double exponent) {
     return Checked(std::pow(base, exponent));
 }
 
-double SquareRoot(double value) { return Power(value, 0.5); }
+double SquareRoot(double value) {
+    return Power(value, 0.5);
+}
 
 float ToSingle(double value) {
     const float single = static_cast<float>(Checked(value));

@@ -45,10 +45,10 @@ double TruncToInt(double value);
 
 // Checked arithmetic: every step that the hand calculator would refuse raises its cause
 // instead of carrying an infinite or undefined value on.
-double Checked(double value);                 // overflow when not finite
+double Checked(double value);                   // overflow when not finite
 double Divide(double dividend, double divisor); // zero divisor, or overflow
-double Power(double base, double exponent);   // negative base to a fractional power, or overflow
-double SquareRoot(double value);              // taken as a power of 0.5, as the hand formula does
-float ToSingle(double value);                 // overflow beyond the single range
+double Power(double base, double exponent);     // negative base to a fractional power, or overflow
+double SquareRoot(double value);                // taken as a power of 0.5, as the hand formula does
+float ToSingle(double value);                   // overflow beyond the single range
 
 } // namespace runtime

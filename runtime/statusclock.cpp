@@ -98,6 +98,8 @@ StatusClock::StatusClock(const QString &timerName, PanelStatusBar *statusBar)
     tick();
 }
 
-void StatusClock::tick() { statusBar_->setPanelText(2, ClockText(QDateTime::currentDateTime())); }
+void StatusClock::tick() {
+    statusBar_->setPanelText(2, ClockText(QDateTime::currentDateTime()));
+}
 
 } // namespace runtime

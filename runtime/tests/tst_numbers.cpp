@@ -116,18 +116,30 @@ void NumbersTest::formatNumber_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("one decimal") << 26.5 << "###0.0" << "26.5";
-    QTest::newRow("rounds up") << 87.66 << "###0.0" << "87.7";
-    QTest::newRow("whole padded") << 5.0 << "###0.0" << "5.0";
-    QTest::newRow("below one keeps zero") << 0.25 << "###0.0" << "0.3";
-    QTest::newRow("whole millimetres") << 1437.4 << "######" << "1437";
-    QTest::newRow("zero under hashes") << 0.4 << "######" << "";
-    QTest::newRow("half away from zero") << 2.5 << "0" << "3";
-    QTest::newRow("negative half") << -2.5 << "0" << "-3";
-    QTest::newRow("decimal half") << 2.675 << "0.00" << "2.68";
-    QTest::newRow("carry") << 9.96 << "0.0" << "10.0";
-    QTest::newRow("optional fraction") << 0.5 << "#.##" << ".5";
-    QTest::newRow("large") << 123456789.0 << "######" << "123456789";
+    QTest::newRow("one decimal") << 26.5 << "###0.0"
+                                 << "26.5";
+    QTest::newRow("rounds up") << 87.66 << "###0.0"
+                               << "87.7";
+    QTest::newRow("whole padded") << 5.0 << "###0.0"
+                                  << "5.0";
+    QTest::newRow("below one keeps zero") << 0.25 << "###0.0"
+                                          << "0.3";
+    QTest::newRow("whole millimetres") << 1437.4 << "######"
+                                       << "1437";
+    QTest::newRow("zero under hashes") << 0.4 << "######"
+                                       << "";
+    QTest::newRow("half away from zero") << 2.5 << "0"
+                                         << "3";
+    QTest::newRow("negative half") << -2.5 << "0"
+                                   << "-3";
+    QTest::newRow("decimal half") << 2.675 << "0.00"
+                                  << "2.68";
+    QTest::newRow("carry") << 9.96 << "0.0"
+                           << "10.0";
+    QTest::newRow("optional fraction") << 0.5 << "#.##"
+                                       << ".5";
+    QTest::newRow("large") << 123456789.0 << "######"
+                           << "123456789";
 }
 
 void NumbersTest::formatNumber() {

@@ -65,6 +65,8 @@ inline void TypeInto(QLineEdit *field, const QString &text) {
     QTest::keyClicks(field, text);
 }
 
-inline void Click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+inline void Click(QAbstractButton *button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 
 } // namespace formtest
