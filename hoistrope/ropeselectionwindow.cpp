@@ -1,0 +1,125 @@
+#include "ropeselectionwindow.h"
+
+#include "formwidgets.h"
+#include "handlers.h"
+#include "message.h"
+#include "numbers.h"
+#include "slingsketch.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using runtime::AddCombo;
+using runtime::AddField;
+using runtime::AddLabel;
+using runtime::ArrayName;
+using runtime::FromQt;
+using runtime::ToQt;
+
+RopeSelectionWindow::RopeSelectionWindow(QWidget *parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("galtry选择"));
+    setFont(runtime::FormFont(QStringLiteral("宋体"), 12));
+    createWidgets();
+    createConnections();
+    setFixedSize(760, 420);
+}
+
+namespace {
+
+// A list that offers its items only; its prompt shows while nothing is chosen.
+QComboBox *addList(QWidget *parent, const QString &name, const QString &prompt,
+                   const QStringList &items, const QRect &geometry) {
+    QComboBox *list = AddCombo(parent, name, geometry);
+    list->setPlaceholderText(prompt);
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    return list;
+}
+
+QLineEdit *addResultField(QWidget *parent, const QString &name, const QRect &geometry) {
+    QLineEdit *field = AddField(parent, name, geometry);
+    runtime::SetBackground(field, runtime::LightBlueField);
+    return field;
+}
+
+} // namespace
+
+void RopeSelectionWindow::createWidgets() {
+    AddLabel(this, "Label1", "钢丝绳公称抗拉强度：", QRect(16, 18, 176, 24));
+    strengthList =
+        addList(this, "klqd", "请选择抗拉强度",
+                {"1470", "1570", "1670", "1770", "1870", "1960", "2160"}, QRect(196, 16, 196, 28));
+    AddLabel(this, ArrayName("Label5", 3), "N/mm", QRect(398, 18, 46, 24));
+    QLabel *squared = AddLabel(this, ArrayName("Label5", 4), "2", QRect(444, 12, 10, 14));
+    squared->setFont(runtime::FormFont(QStringLiteral("宋体"), 8));
+
+    AddLabel(this, "Label3", "绳芯材料：", QRect(16, 56, 176, 24));
+    coreList = addList(this, "sxcz", "请选择绳芯材料", {"纤维芯", "钢芯"}, QRect(196, 54, 196, 28));
+    AddLabel(this, "Label2", "吊点分布：", QRect(16, 94, 176, 24));
+    slingList =
+        addList(this, "ddfb", "请选择吊点分布", {"二点起吊", "四点起吊"}, QRect(196, 92, 196, 28));
+
+    auto *sketch = new SlingSketch(this);
+    sketch->setObjectName("Image1");
+    sketch->setGeometry(16, 134, 448, 270);
+
+    const int labelX = 484;
+    const int fieldX = 566;
+    AddLabel(this, ArrayName("Label5", 0), "H（m）：", QRect(labelX, 18, 82, 24));
+    heightField = AddField(this, "Text1", QRect(fieldX, 16, 150, 28));
+    AddLabel(this, ArrayName("Label5", 1), "L（m）：", QRect(labelX, 56, 82, 24));
+    spreadField = AddField(this, "Text2", QRect(fieldX, 54, 150, 28));
+    AddLabel(this, ArrayName("Label5", 2), "B（m）：", QRect(labelX, 94, 82, 24));
+    widthField = AddField(this, "Text3", QRect(fieldX, 92, 150, 28));
+    AddLabel(this, ArrayName("Label5", 6), "载荷重：", QRect(labelX, 132, 82, 24));
+    loadField = AddField(this, "Text5", QRect(fieldX, 130, 150, 28));
+    AddLabel(this, ArrayName("Label5", 7), "t", QRect(fieldX + 156, 132, 20, 24));
+
+    calculateButton = runtime::AddButton(this, "Command1", "计算", QRect(fieldX, 172, 110, 34));
+
+    AddLabel(this, ArrayName("Label4", 0), "钢丝绳直径（mm）：", QRect(labelX, 224, 156, 24));
+    diameterField = addResultField(this, "Text4", QRect(labelX + 158, 222, 100, 28));
+    AddLabel(this, ArrayName("Label4", 5), "卸扣型号：", QRect(labelX, 262, 156, 24));
+    shackleField = addResultField(this, "Text6", QRect(labelX + 90, 260, 168, 28));
+
+    const QStringList note{"若无，按系列往高级选用", "GB3811以M6运动绳选用，",
+                           "可据经验相应调整。仅供", "参考，不对实际操作负责。"};
+    for (int line = 0; line < note.size(); ++line)
+        AddLabel(this, ArrayName("Label4", line + 1), note[line],
+                 QRect(labelX, 300 + 24 * line, 260, 22));
+}
+
+void RopeSelectionWindow::createConnections() {
+    runtime::OnClick(calculateButton, [this] { calculate(); });
+}
+
+void RopeSelectionWindow::calculate() {
+    lift.hookHeight = runtime::ReadNumber(FromQt(heightField->text()));
+    lift.spread = runtime::ReadNumber(FromQt(spreadField->text()));
+    lift.width = runtime::ReadNumber(FromQt(widthField->text()));
+    lift.load = runtime::ReadNumber(FromQt(loadField->text()));
+    lift.strength = strengthList->currentIndex();
+    lift.core = coreList->currentIndex();
+    lift.arrangement = slingList->currentIndex();
+
+    for (const std::string &advice : hoistrope::Advice(lift))
+        runtime::ShowMessage(ToQt(advice));
+
+    try {
+        hoistrope::SelectRope(lift, selection);
+    } catch (...) {
+        // No diameter or shackle of an earlier lift stays beside the inputs that failed.
+        diameterField->clear();
+        shackleField->clear();
+        throw;
+    }
+
+    diameterField->setText(
+        selection.ropeDiameter ? ToQt(runtime::NumberText(*selection.ropeDiameter)) : QString());
+    if (selection.shackleTooLarge)
+        runtime::ShowMessage(ToQt(hoistrope::ShackleTooLargeMessage));
+    shackleField->setText(ToQt(selection.shackle));
+}
