@@ -3,12 +3,10 @@
 #include "formwidgets.h"
 #include "handlers.h"
 #include "message.h"
+#include "startuphooks.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QWidget>
-
-#include <cstdlib>
 
 namespace runtime {
 namespace {
@@ -28,30 +26,20 @@ public:
 
 } // namespace
 
-bool SaveWindowPicture(QWidget *window, const QString &fileName) {
-    return window->grab().save(fileName);
-}
-
 int RunFormProgram(int &argc, char **argv, const char *programName,
                    const std::function<QWidget *()> &makeMainWindow) {
     FormApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(programName));
     QApplication::setFont(FormFont());
 
-    const QString snapshotFile = qEnvironmentVariable("CRANE_SNAPSHOT");
-    if (!snapshotFile.isEmpty())
+    QApplication::setWindowIcon(ProgramIcon(QString::fromUtf8(programName)));
+    if (InSnapshotMode())
         SetMessageFunction([](const QString &, int, const QString &) {});
 
     QWidget *mainWindow = makeMainWindow();
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();
-
-    if (!snapshotFile.isEmpty()) {
-        QTimer::singleShot(200, mainWindow, [mainWindow, snapshotFile] {
-            QApplication::exit(SaveWindowPicture(mainWindow, snapshotFile) ? EXIT_SUCCESS
-                                                                           : EXIT_FAILURE);
-        });
-    }
+    InstallStartupHooks(mainWindow);
     return QApplication::exec();
 }
 
