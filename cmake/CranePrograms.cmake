@@ -3,6 +3,19 @@
 
 set(CRANE_DESKTOP_TEMPLATE ${CMAKE_CURRENT_LIST_DIR}/program.desktop.in)
 
+# The program's icon in the hicolor theme, drawn by the same code as its window icon.
+function(add_program_icons name)
+    set(icon_dir ${CMAKE_BINARY_DIR}/icons/${name})
+    set(icon_stamp ${icon_dir}/256x256/apps/${name}.png)
+    add_custom_command(OUTPUT ${icon_stamp}
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                $<TARGET_FILE:crane_iconmaker> ${name} ${icon_dir}
+        DEPENDS crane_iconmaker
+        COMMENT "Drawing the icon of ${name}")
+    add_custom_target(${name}_icons ALL DEPENDS ${icon_stamp})
+    install(DIRECTORY ${icon_dir}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+endfunction()
+
 # add_crane_program(<name> CAPTION <window caption> COMMENT <what it computes>
 #                   SOURCES <files...> LIBRARIES <targets...>)
 function(add_crane_program name)
@@ -19,6 +32,7 @@ function(add_crane_program name)
     configure_file(${CRANE_DESKTOP_TEMPLATE} ${desktop_file} @ONLY)
     install(FILES ${desktop_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     set_property(GLOBAL APPEND PROPERTY CRANE_PROGRAMS ${name})
+    add_program_icons(${name})
 endfunction()
 
 # add_crane_test(<name> SOURCES <files...> LIBRARIES <targets...>)

@@ -67,13 +67,13 @@ QPixmap iconPicture(const QString &programName, int size) {
     // A crane hook under its rope, in white.
     painter.setPen(QPen(Qt::white, 2.2 * unit, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
-    painter.drawLine(QPointF(22 * unit, 4 * unit), QPointF(22 * unit, 14 * unit));
-    painter.drawArc(QRectF(17 * unit, 14 * unit, 10 * unit, 10 * unit), 90 * 16, 260 * 16);
+    painter.drawLine(QPointF(25 * unit, 4 * unit), QPointF(25 * unit, 15 * unit));
+    painter.drawArc(QRectF(21 * unit, 15 * unit, 8 * unit, 8 * unit), 90 * 16, 260 * 16);
     QFont font;
     font.setBold(true);
-    font.setPixelSize(static_cast<int>(16 * unit));
+    font.setPixelSize(static_cast<int>(17 * unit));
     painter.setFont(font);
-    painter.drawText(QRectF(3 * unit, 4 * unit, 16 * unit, 24 * unit), Qt::AlignCenter,
+    painter.drawText(QRectF(2 * unit, 4 * unit, 18 * unit, 24 * unit), Qt::AlignCenter,
                      programName.left(1).toUpper());
     return picture;
 }
@@ -82,7 +82,7 @@ QPixmap iconPicture(const QString &programName, int size) {
 
 QIcon ProgramIcon(const QString &programName) {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64})
+    for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addPixmap(iconPicture(programName, size));
     return icon;
 }
