@@ -1,6 +1,7 @@
 #include "statusclock.h"
 
 #include "formwidgets.h"
+#include "startuphooks.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
