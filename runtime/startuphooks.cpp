@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QSet>
@@ -55,36 +57,58 @@ QColor programColour(const QString &programName) {
     return QColor(0x40, 0x40, 0x40);
 }
 
-QPixmap iconPicture(const QString &programName, int size) {
-    QPixmap picture(size, size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
+// Draws the icon into a square: a rounded tile in the program's colour, the program's initial
+// and a crane hook under its rope, in white.
+void paintIcon(QPainter &painter, const QRectF &square, const QString &programName) {
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal unit = size / 32.0;
+    painter.translate(square.topLeft());
+    const qreal unit = square.width() / 32.0;
     painter.setPen(Qt::NoPen);
     painter.setBrush(programColour(programName));
-    painter.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), 6 * unit, 6 * unit);
-    // A crane hook under its rope, in white.
+    painter.drawRoundedRect(QRectF(unit, unit, 30 * unit, 30 * unit), 6 * unit, 6 * unit);
     painter.setPen(QPen(Qt::white, 2.2 * unit, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     painter.drawLine(QPointF(25 * unit, 4 * unit), QPointF(25 * unit, 15 * unit));
     painter.drawArc(QRectF(21 * unit, 15 * unit, 8 * unit, 8 * unit), 90 * 16, 260 * 16);
-    QFont font;
+    QFont font = QGuiApplication::font();
     font.setBold(true);
-    font.setPixelSize(static_cast<int>(17 * unit));
+    font.setPixelSize(qMax(1, static_cast<int>(17 * unit)));
     painter.setFont(font);
     painter.drawText(QRectF(2 * unit, 4 * unit, 18 * unit, 24 * unit), Qt::AlignCenter,
                      programName.left(1).toUpper());
-    return picture;
+    painter.restore();
 }
+
+// Draws the icon when a size of it is first asked for, so that a program pays nothing for
+// the sizes its desktop never shows.
+class ProgramIconEngine : public QIconEngine {
+public:
+    explicit ProgramIconEngine(const QString &programName) : programName_(programName) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(rect.width(), rect.height());
+        paintIcon(*painter, QRectF(rect.x(), rect.y(), side, side), programName_);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return picture;
+    }
+
+    QIconEngine *clone() const override { return new ProgramIconEngine(programName_); }
+
+private:
+    QString programName_;
+};
 
 } // namespace
 
 QIcon ProgramIcon(const QString &programName) {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addPixmap(iconPicture(programName, size));
-    return icon;
+    return QIcon(new ProgramIconEngine(programName));
 }
 
 bool InSnapshotMode() {
