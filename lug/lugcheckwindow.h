@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+// The window Form1 of harnock: the lug's force, angle and dimensions with the allowable stress
+// of its steel, and the verdicts for its three sections, its base weld and the lug as a whole.
+class LugCheckWindow : public QWidget {
+public:
+    explicit LugCheckWindow(QWidget *parent = nullptr);
+
+private:
+    void createWidgets();
+    void createConnections();
+    void check();
+    void clearVerdictsFrom(int section);
+
+    QList<QLineEdit *> lugFields;         // Text1(0) … Text1(4): F, L, 2r, R, δ
+    QLineEdit *angleField = nullptr;      // Text2
+    QLineEdit *allowableField = nullptr;  // Text6
+    QList<QLineEdit *> verdictFields;     // Text3(0) … Text3(3)
+    QLineEdit *conclusionField = nullptr; // Text4
+    QPushButton *checkButton = nullptr;   // Command1
+};
