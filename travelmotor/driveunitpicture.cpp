@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+namespace travelmotor {
 namespace {
 
 // The drawing is laid out on a 240 × 240 sheet and scaled to the widget, keeping its shape.
@@ -193,3 +194,5 @@ QIcon DriveUnitIcon() {
     }
     return icon;
 }
+
+} // namespace travelmotor

@@ -1,6 +1,7 @@
 #include "formprogram.h"
-#include "travelmotorwindow.h"
+#include "mainwindow.h"
 
 int main(int argc, char *argv[]) {
-    return runtime::RunFormProgram(argc, argv, "dunmoor", [] { return new TravelMotorWindow; });
+    return runtime::RunFormProgram(argc, argv, "dunmoor",
+                                   [] { return new travelmotor::MainWindow; });
 }

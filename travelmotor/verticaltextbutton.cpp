@@ -3,6 +3,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+namespace travelmotor {
+
 VerticalTextButton::VerticalTextButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent) {}
 
@@ -32,3 +34,5 @@ void VerticalTextButton::paintEvent(QPaintEvent *) {
         top += lineHeight;
     }
 }
+
+} // namespace travelmotor

@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+namespace travelmotor {
+
 // A tall narrow push button whose caption reads top to bottom, one character under the other,
 // as the vertical brackets of a caption such as "︻清  空︼" are meant to be read. The caption
 // stays the button's text as written.
@@ -13,3 +15,5 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+} // namespace travelmotor

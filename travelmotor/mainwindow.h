@@ -10,16 +10,16 @@ class QLineEdit;
 class QPushButton;
 
 namespace travelmotor {
+
 struct Inputs;
-}
 
 // The travel motor selector's window `mian`: the picture of the drive unit, the known
 // quantities with the crane type list, the sizing button with its three results, the clear
 // button and the status bar with the running clock.
-class TravelMotorWindow : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TravelMotorWindow(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget *parent = nullptr);
 
 private:
     void createWidgets();
@@ -29,7 +29,7 @@ private:
 
     void calculate();
     void clear();
-    travelmotor::Inputs readInputs() const;
+    Inputs readInputs() const;
 
     QComboBox *craneType_ = nullptr;
     // Text1 to Text8 are the known quantities, Text9 to Text11 the power, torque and speed.
@@ -37,3 +37,5 @@ private:
     QPushButton *calculateButton_ = nullptr;
     QPushButton *clearButton_ = nullptr;
 };
+
+} // namespace travelmotor

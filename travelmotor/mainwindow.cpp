@@ -1,4 +1,5 @@
-#include "travelmotorwindow.h"
+
+#include "mainwindow.h"
 
 #include "driveunitpicture.h"
 #include "formwidgets.h"
@@ -18,6 +19,7 @@
 
 #include <optional>
 
+namespace travelmotor {
 namespace {
 
 using runtime::AddField;
@@ -77,7 +79,7 @@ template <typename Number> QString resultText(const std::optional<Number> &value
 
 } // namespace
 
-TravelMotorWindow::TravelMotorWindow(QWidget *parent) : QWidget(parent) {
+MainWindow::MainWindow(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("mian"));
     setWindowTitle(QStringLiteral("【dunmoor】(3合1电机)"));
     setWindowIcon(DriveUnitIcon());
@@ -88,7 +90,7 @@ TravelMotorWindow::TravelMotorWindow(QWidget *parent) : QWidget(parent) {
     fillCraneTypes();
 }
 
-void TravelMotorWindow::createWidgets() {
+void MainWindow::createWidgets() {
     QGroupBox *sketchFrame = AddFrame(this, "Frame1", "简图", QRect(8, 6, 262, 300));
     auto *picture = new DriveUnitPicture(sketchFrame);
     picture->setObjectName("Image1");
@@ -137,17 +139,17 @@ void TravelMotorWindow::createWidgets() {
     setCaptionRed(inputFrame);
 }
 
-void TravelMotorWindow::createResultRow() {
+void MainWindow::createResultRow() {
     constexpr int y = 316;
     calculateButton_ = runtime::AddButton(this, "Command1", "电机参数计算>>", QRect(8, y, 128, 26));
-    struct Result {
+    struct ResultRow {
         const char *label;
         const char *labelText;
         const char *field;
         const char *unit;
         const char *unitText;
     };
-    const Result results[] = {
+    const ResultRow results[] = {
         {"Label18", "功率", "Text9", "Label19", "KW"},
         {"Label20", "扭矩", "Text10", "Label21", "Nm"},
         {"Label22", "转速", "Text11", "Label23", "r/min"},
@@ -164,18 +166,18 @@ void TravelMotorWindow::createResultRow() {
     new runtime::StatusClock("Timer1", statusBar);
 }
 
-void TravelMotorWindow::createConnections() {
+void MainWindow::createConnections() {
     runtime::OnClick(calculateButton_, [this] { calculate(); });
     runtime::OnClick(clearButton_, [this] { clear(); });
 }
 
-void TravelMotorWindow::fillCraneTypes() {
+void MainWindow::fillCraneTypes() {
     craneType_->addItems(craneTypes);
     craneType_->setCurrentIndex(0);
 }
 
-travelmotor::Inputs TravelMotorWindow::readInputs() const {
-    travelmotor::Inputs inputs;
+Inputs MainWindow::readInputs() const {
+    Inputs inputs;
     inputs.craneType = runtime::FromQt(craneType_->currentText());
     inputs.hoistLoad = readQuantity(fields_[0], "起升载荷");
     inputs.deadWeight = readQuantity(fields_[1], "自重载荷");
@@ -188,14 +190,14 @@ travelmotor::Inputs TravelMotorWindow::readInputs() const {
     return inputs;
 }
 
-void TravelMotorWindow::calculate() {
+void MainWindow::calculate() {
     QLineEdit *power = fields_[8];
     QLineEdit *torque = fields_[9];
     QLineEdit *speed = fields_[10];
 
     // Results of an earlier sizing never stand beside the new ones: a step that cannot be
     // completed leaves its field, and those after it, empty.
-    travelmotor::Inputs inputs;
+    Inputs inputs;
     try {
         inputs = readInputs();
     } catch (const runtime::RuntimeError &) {
@@ -204,7 +206,7 @@ void TravelMotorWindow::calculate() {
         throw;
     }
 
-    const travelmotor::Result result = travelmotor::Calculate(inputs);
+    const Result result = Calculate(inputs);
     if (!result.wheel.inRange)
         runtime::ShowMessage("您选择的车轮不在范围内", runtime::InformationMessage, "注意！");
     power->setText(resultText(result.power));
@@ -214,9 +216,11 @@ void TravelMotorWindow::calculate() {
         throw *result.stop;
 }
 
-void TravelMotorWindow::clear() {
+void MainWindow::clear() {
     for (QLineEdit *field : fields_)
         field->setText(QString());
     craneType_->setCurrentIndex(0);
     craneType_->setEditText(craneTypePrompt);
 }
+
+} // namespace travelmotor

@@ -1,6 +1,6 @@
 #include "formtest.h"
+#include "mainwindow.h"
 #include "statusclock.h"
-#include "travelmotorwindow.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -33,7 +33,7 @@ QString fieldName(int number) {
 
 } // namespace
 
-class TravelMotorWindowTest : public QObject {
+class DunmoorWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -52,24 +52,24 @@ private:
     void enter(const QString &type, bool typed, const QStringList &inputs);
     QStringList results() const;
 
-    TravelMotorWindow *window_ = nullptr;
+    travelmotor::MainWindow *window_ = nullptr;
     formtest::MessageRecorder *recorder_ = nullptr;
 };
 
-void TravelMotorWindowTest::init() {
+void DunmoorWindowTest::init() {
     recorder_ = new formtest::MessageRecorder;
-    window_ = new TravelMotorWindow;
+    window_ = new travelmotor::MainWindow;
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_));
 }
 
-void TravelMotorWindowTest::cleanup() {
+void DunmoorWindowTest::cleanup() {
     delete window_;
     delete recorder_;
 }
 
 // Picks the crane type from the list, or types it into the box when it is not listed.
-void TravelMotorWindowTest::enter(const QString &type, bool typed, const QStringList &inputs) {
+void DunmoorWindowTest::enter(const QString &type, bool typed, const QStringList &inputs) {
     QComboBox *combo = craneType();
     if (typed) {
         // Chinese reaches the box as the input method's committed text.
@@ -90,11 +90,11 @@ void TravelMotorWindowTest::enter(const QString &type, bool typed, const QString
         TypeInto(field(i + 1), inputs[i]);
 }
 
-QStringList TravelMotorWindowTest::results() const {
+QStringList DunmoorWindowTest::results() const {
     return {field(9)->text(), field(10)->text(), field(11)->text()};
 }
 
-void TravelMotorWindowTest::startsWithPromptAndEmptyFields() {
+void DunmoorWindowTest::startsWithPromptAndEmptyFields() {
     QCOMPARE(window_->objectName(), QStringLiteral("mian"));
     QCOMPARE(window_->windowTitle(), QStringLiteral("【dunmoor】(3合1电机)"));
     QComboBox *combo = craneType();
@@ -122,7 +122,7 @@ void TravelMotorWindowTest::startsWithPromptAndEmptyFields() {
     QVERIFY(Find<runtime::PanelStatusBar>(window_, "St1")->panelText(2).contains("   "));
 }
 
-void TravelMotorWindowTest::calculate_data() {
+void DunmoorWindowTest::calculate_data() {
     QTest::addColumn<QString>("type");
     QTest::addColumn<bool>("typed");
     QTest::addColumn<QStringList>("inputs");
@@ -169,7 +169,7 @@ void TravelMotorWindowTest::calculate_data() {
         << QStringList{"1", "300", "23.87324"} << false;
 }
 
-void TravelMotorWindowTest::calculate() {
+void DunmoorWindowTest::calculate() {
     QFETCH(QString, type);
     QFETCH(bool, typed);
     QFETCH(QStringList, inputs);
@@ -197,7 +197,7 @@ void TravelMotorWindowTest::calculate() {
     }
 }
 
-void TravelMotorWindowTest::clearEmptiesInputsAndResults() {
+void DunmoorWindowTest::clearEmptiesInputsAndResults() {
     enter(QStringLiteral("铁路起重机"), false, workedExample);
     Click(Find<QPushButton>(window_, "Command1"));
     QCOMPARE(results(), QStringList({"1.2", "360", "23.87324"}));
@@ -217,7 +217,7 @@ void TravelMotorWindowTest::clearEmptiesInputsAndResults() {
     QCOMPARE(recorder_->texts(), QStringList());
 }
 
-void TravelMotorWindowTest::undefinedArithmetic_data() {
+void DunmoorWindowTest::undefinedArithmetic_data() {
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QStringList>("expected"); // Text9, Text10, Text11
@@ -245,7 +245,7 @@ void TravelMotorWindowTest::undefinedArithmetic_data() {
 
 // Each case follows a good sizing, so the results of that sizing are on the screen when the
 // failing one starts: the steps done keep their new values, the rest are left empty.
-void TravelMotorWindowTest::undefinedArithmetic() {
+void DunmoorWindowTest::undefinedArithmetic() {
     QFETCH(QStringList, inputs);
     QFETCH(QStringList, messages);
     QFETCH(QStringList, expected);
@@ -261,5 +261,5 @@ void TravelMotorWindowTest::undefinedArithmetic() {
     QVERIFY(window_->isVisible());
 }
 
-QTEST_MAIN(TravelMotorWindowTest)
-#include "tst_travelmotorwindow.moc"
+QTEST_MAIN(DunmoorWindowTest)
+#include "tst_dunmoorwindow.moc"
