@@ -4,6 +4,8 @@
 #include "numbers.h"
 #include "statusclock.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 
@@ -13,7 +15,23 @@ private slots:
     void errorInHandlerBecomesMessage();
     void messageWithoutTitleBearsProgramName();
     void statusClockWritesSecondPanel();
+    void typingReplacesTheText();
 };
+
+void FormsTest::typingReplacesTheText() {
+    QWidget window;
+    QLineEdit *field = runtime::AddField(&window, "Text1", QRect(0, 0, 120, 24), "34000");
+    QComboBox *list = new QComboBox(&window);
+    list->setEditable(true);
+    list->addItem("150");
+    window.show();
+    formtest::TypeInto(field, "1e3");
+    QCOMPARE(field->text(), QStringLiteral("1e3"));
+    formtest::TypeInto(field, "起重机");
+    QCOMPARE(field->text(), QStringLiteral("起重机"));
+    formtest::TypeInto(list, "6×19");
+    QCOMPARE(list->currentText(), QStringLiteral("6×19"));
+}
 
 void FormsTest::errorInHandlerBecomesMessage() {
     formtest::MessageRecorder recorder;

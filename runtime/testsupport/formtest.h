@@ -7,6 +7,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QList>
 #include <QObject>
@@ -57,12 +59,22 @@ template <typename Control> Control *Find(const QObject *root, const QString &na
     return control;
 }
 
-// Replaces a field's text by typing, as the engineer does.
-inline void TypeInto(QLineEdit *field, const QString &text) {
+// Replaces a field's text by typing, as the engineer does. Chinese text arrives as the input
+// method commits it, since no key of the keyboard carries it.
+inline void TypeInto(QWidget *field, const QString &text) {
     field->setFocus();
-    field->selectAll();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
+    bool keyboardText = true;
+    for (const QChar character : text)
+        keyboardText = keyboardText && character.unicode() < 0x80;
+    if (keyboardText) {
+        QTest::keyClicks(field, text);
+        return;
+    }
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QCoreApplication::sendEvent(field, &commit);
 }
 
 inline void Click(QAbstractButton *button) {
