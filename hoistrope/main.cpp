@@ -2,5 +2,6 @@
 #include "ropeselectionwindow.h"
 
 int main(int argc, char **argv) {
-    return runtime::RunFormProgram(argc, argv, "galtry", [] { return new RopeSelectionWindow; });
+    return runtime::RunFormProgram(argc, argv, "galtry",
+                                   [] { return new hoistrope::RopeSelectionWindow; });
 }

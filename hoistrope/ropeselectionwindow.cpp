@@ -18,6 +18,8 @@ using runtime::ArrayName;
 using runtime::FromQt;
 using runtime::ToQt;
 
+namespace hoistrope {
+
 RopeSelectionWindow::RopeSelectionWindow(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("galtry选择"));
@@ -49,7 +51,7 @@ QLineEdit *addResultField(QWidget *parent, const QString &name, const QRect &geo
 
 void RopeSelectionWindow::createWidgets() {
     AddLabel(this, "Label1", "钢丝绳公称抗拉强度：", QRect(16, 18, 176, 24));
-    strengthList =
+    strengthList_ =
         addList(this, "klqd", "请选择抗拉强度",
                 {"1470", "1570", "1670", "1770", "1870", "1960", "2160"}, QRect(196, 16, 196, 28));
     AddLabel(this, ArrayName("Label5", 3), "N/mm", QRect(398, 18, 46, 24));
@@ -57,9 +59,10 @@ void RopeSelectionWindow::createWidgets() {
     squared->setFont(runtime::FormFont(QStringLiteral("宋体"), 8));
 
     AddLabel(this, "Label3", "绳芯材料：", QRect(16, 56, 176, 24));
-    coreList = addList(this, "sxcz", "请选择绳芯材料", {"纤维芯", "钢芯"}, QRect(196, 54, 196, 28));
+    coreList_ =
+        addList(this, "sxcz", "请选择绳芯材料", {"纤维芯", "钢芯"}, QRect(196, 54, 196, 28));
     AddLabel(this, "Label2", "吊点分布：", QRect(16, 94, 176, 24));
-    slingList =
+    slingList_ =
         addList(this, "ddfb", "请选择吊点分布", {"二点起吊", "四点起吊"}, QRect(196, 92, 196, 28));
 
     auto *sketch = new SlingSketch(this);
@@ -69,21 +72,21 @@ void RopeSelectionWindow::createWidgets() {
     const int labelX = 484;
     const int fieldX = 566;
     AddLabel(this, ArrayName("Label5", 0), "H（m）：", QRect(labelX, 18, 82, 24));
-    heightField = AddField(this, "Text1", QRect(fieldX, 16, 150, 28));
+    heightField_ = AddField(this, "Text1", QRect(fieldX, 16, 150, 28));
     AddLabel(this, ArrayName("Label5", 1), "L（m）：", QRect(labelX, 56, 82, 24));
-    spreadField = AddField(this, "Text2", QRect(fieldX, 54, 150, 28));
+    spreadField_ = AddField(this, "Text2", QRect(fieldX, 54, 150, 28));
     AddLabel(this, ArrayName("Label5", 2), "B（m）：", QRect(labelX, 94, 82, 24));
-    widthField = AddField(this, "Text3", QRect(fieldX, 92, 150, 28));
+    widthField_ = AddField(this, "Text3", QRect(fieldX, 92, 150, 28));
     AddLabel(this, ArrayName("Label5", 6), "载荷重：", QRect(labelX, 132, 82, 24));
-    loadField = AddField(this, "Text5", QRect(fieldX, 130, 150, 28));
+    loadField_ = AddField(this, "Text5", QRect(fieldX, 130, 150, 28));
     AddLabel(this, ArrayName("Label5", 7), "t", QRect(fieldX + 156, 132, 20, 24));
 
-    calculateButton = runtime::AddButton(this, "Command1", "计算", QRect(fieldX, 172, 110, 34));
+    calculateButton_ = runtime::AddButton(this, "Command1", "计算", QRect(fieldX, 172, 110, 34));
 
     AddLabel(this, ArrayName("Label4", 0), "钢丝绳直径（mm）：", QRect(labelX, 224, 156, 24));
-    diameterField = addResultField(this, "Text4", QRect(labelX + 158, 222, 100, 28));
+    diameterField_ = addResultField(this, "Text4", QRect(labelX + 158, 222, 100, 28));
     AddLabel(this, ArrayName("Label4", 5), "卸扣型号：", QRect(labelX, 262, 156, 24));
-    shackleField = addResultField(this, "Text6", QRect(labelX + 90, 260, 168, 28));
+    shackleField_ = addResultField(this, "Text6", QRect(labelX + 90, 260, 168, 28));
 
     const QStringList note{"若无，按系列往高级选用", "GB3811以M6运动绳选用，",
                            "可据经验相应调整。仅供", "参考，不对实际操作负责。"};
@@ -93,33 +96,35 @@ void RopeSelectionWindow::createWidgets() {
 }
 
 void RopeSelectionWindow::createConnections() {
-    runtime::OnClick(calculateButton, [this] { calculate(); });
+    runtime::OnClick(calculateButton_, [this] { calculate(); });
 }
 
 void RopeSelectionWindow::calculate() {
-    lift.hookHeight = runtime::ReadNumber(FromQt(heightField->text()));
-    lift.spread = runtime::ReadNumber(FromQt(spreadField->text()));
-    lift.width = runtime::ReadNumber(FromQt(widthField->text()));
-    lift.load = runtime::ReadNumber(FromQt(loadField->text()));
-    lift.strength = strengthList->currentIndex();
-    lift.core = coreList->currentIndex();
-    lift.arrangement = slingList->currentIndex();
+    lift_.hookHeight = runtime::ReadNumber(FromQt(heightField_->text()));
+    lift_.spread = runtime::ReadNumber(FromQt(spreadField_->text()));
+    lift_.width = runtime::ReadNumber(FromQt(widthField_->text()));
+    lift_.load = runtime::ReadNumber(FromQt(loadField_->text()));
+    lift_.strength = strengthList_->currentIndex();
+    lift_.core = coreList_->currentIndex();
+    lift_.arrangement = slingList_->currentIndex();
 
-    for (const std::string &advice : hoistrope::Advice(lift))
+    for (const std::string &advice : Advice(lift_))
         runtime::ShowMessage(ToQt(advice));
 
     try {
-        hoistrope::SelectRope(lift, selection);
+        SelectRope(lift_, selection_);
     } catch (...) {
-        // No diameter or shackle of an earlier lift stays beside the inputs that failed.
-        diameterField->clear();
-        shackleField->clear();
+        // No diameter or shackle of an earlier lift_ stays beside the inputs that failed.
+        diameterField_->clear();
+        shackleField_->clear();
         throw;
     }
 
-    diameterField->setText(
-        selection.ropeDiameter ? ToQt(runtime::NumberText(*selection.ropeDiameter)) : QString());
-    if (selection.shackleTooLarge)
-        runtime::ShowMessage(ToQt(hoistrope::ShackleTooLargeMessage));
-    shackleField->setText(ToQt(selection.shackle));
+    diameterField_->setText(
+        selection_.ropeDiameter ? ToQt(runtime::NumberText(*selection_.ropeDiameter)) : QString());
+    if (selection_.shackleTooLarge)
+        runtime::ShowMessage(ToQt(ShackleTooLargeMessage));
+    shackleField_->setText(ToQt(selection_.shackle));
 }
+
+} // namespace hoistrope

@@ -8,6 +8,8 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
+namespace hoistrope {
+
 // The window Form1 of galtry: the rope strength, core and sling arrangement, the hook height,
 // spread, width and load, and the rope diameter and shackle that suit them.
 class RopeSelectionWindow : public QWidget {
@@ -19,18 +21,20 @@ private:
     void createConnections();
     void calculate();
 
-    QComboBox *strengthList = nullptr;      // klqd
-    QComboBox *coreList = nullptr;          // sxcz
-    QComboBox *slingList = nullptr;         // ddfb
-    QLineEdit *heightField = nullptr;       // Text1
-    QLineEdit *spreadField = nullptr;       // Text2
-    QLineEdit *widthField = nullptr;        // Text3
-    QLineEdit *loadField = nullptr;         // Text5
-    QLineEdit *diameterField = nullptr;     // Text4
-    QLineEdit *shackleField = nullptr;      // Text6
-    QPushButton *calculateButton = nullptr; // Command1
+    QComboBox *strengthList_ = nullptr;      // klqd
+    QComboBox *coreList_ = nullptr;          // sxcz
+    QComboBox *slingList_ = nullptr;         // ddfb
+    QLineEdit *heightField_ = nullptr;       // Text1
+    QLineEdit *spreadField_ = nullptr;       // Text2
+    QLineEdit *widthField_ = nullptr;        // Text3
+    QLineEdit *loadField_ = nullptr;         // Text5
+    QLineEdit *diameterField_ = nullptr;     // Text4
+    QLineEdit *shackleField_ = nullptr;      // Text6
+    QPushButton *calculateButton_ = nullptr; // Command1
 
     // The values kept between clicks, the coefficient among them.
-    hoistrope::SlingLift lift;
-    hoistrope::RopeSelection selection;
+    SlingLift lift_;
+    RopeSelection selection_;
 };
+
+} // namespace hoistrope

@@ -52,6 +52,8 @@ void drawExtension(QPainter &painter, QPointF from, QPointF to) {
 
 } // namespace
 
+namespace hoistrope {
+
 SlingSketch::SlingSketch(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -145,3 +147,5 @@ void SlingSketch::paintEvent(QPaintEvent *) {
                       "B", QPointF(13, 4));
     }
 }
+
+} // namespace hoistrope

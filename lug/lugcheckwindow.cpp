@@ -18,6 +18,7 @@ using runtime::ArrayName;
 using runtime::FromQt;
 using runtime::ToQt;
 
+namespace lug {
 namespace {
 
 enum LugField { Force, BaseLength, HoleDiameter, TopRadius, Thickness };
@@ -64,15 +65,15 @@ void LugCheckWindow::createWidgets() {
         QLineEdit *field = AddField(geometry, rows[i].name, QRect(146, y - 2, 120, 26));
         AddLabel(geometry, ArrayName("Label2", i), rows[i].unit, QRect(274, y, 50, 22));
         if (rows[i].name == "Text2")
-            angleField = field;
+            angleField_ = field;
         else
-            lugFields << field;
+            lugFields_ << field;
     }
 
     QGroupBox *material =
         runtime::AddFrame(this, "Frame2", "选择输入吊耳材质[σ]", QRect(10, 248, 340, 150));
     AddLabel(material, "Label3", "对应[σ]值", QRect(14, 30, 80, 22));
-    allowableField = AddField(material, "Text6", QRect(96, 28, 110, 26));
+    allowableField_ = AddField(material, "Text6", QRect(96, 28, 110, 26));
     AddLabel(material, "Label4", "N/mm", QRect(212, 30, 36, 22));
     QLabel *squared = AddLabel(material, "Label5", "2", QRect(248, 24, 10, 12));
     squared->setFont(runtime::FormFont(QStringLiteral("宋体"), 6));
@@ -90,50 +91,53 @@ void LugCheckWindow::createWidgets() {
     for (int i = 0; i < sections.size(); ++i) {
         const int y = 28 + 30 * i;
         AddLabel(results, ArrayName("Label6", i), sections[i], QRect(12, y, 84, 22));
-        verdictFields << addVerdictField(results, ArrayName("Text3", i), QRect(98, y - 2, 278, 26));
+        verdictFields_ << addVerdictField(results, ArrayName("Text3", i),
+                                          QRect(98, y - 2, 278, 26));
     }
 
     QGroupBox *checking = runtime::AddFrame(this, "Frame4", "验算：", QRect(10, 406, 340, 66));
-    checkButton = runtime::AddButton(checking, "Command1", "确     定", QRect(14, 24, 104, 30));
+    checkButton_ = runtime::AddButton(checking, "Command1", "确     定", QRect(14, 24, 104, 30));
     AddLabel(checking, "Label7", "结论：", QRect(130, 30, 44, 22));
-    conclusionField = addVerdictField(checking, "Text4", QRect(174, 26, 154, 26));
+    conclusionField_ = addVerdictField(checking, "Text4", QRect(174, 26, 154, 26));
 }
 
 void LugCheckWindow::createConnections() {
-    runtime::OnClick(checkButton, [this] { check(); });
+    runtime::OnClick(checkButton_, [this] { check(); });
 }
 
 void LugCheckWindow::clearVerdictsFrom(int section) {
-    for (int i = section; i < verdictFields.size(); ++i)
-        verdictFields[i]->clear();
-    conclusionField->clear();
+    for (int i = section; i < verdictFields_.size(); ++i)
+        verdictFields_[i]->clear();
+    conclusionField_->clear();
 }
 
 void LugCheckWindow::check() {
-    lug::LugCheck result;
+    LugCheck result;
     try {
-        lug::LugInputs lug;
-        lug.force = readField(lugFields[Force]);
-        lug.angle = readField(angleField);
-        lug.baseLength = readField(lugFields[BaseLength]);
-        lug.topRadius = readField(lugFields[TopRadius]);
-        lug.thickness = readField(lugFields[Thickness]);
-        lug.allowable = readField(allowableField);
-        lug.holeRadius = lug::HoleRadius(FromQt(lugFields[HoleDiameter]->text()));
-        result = lug::CheckLug(lug);
+        LugInputs lug;
+        lug.force = readField(lugFields_[Force]);
+        lug.angle = readField(angleField_);
+        lug.baseLength = readField(lugFields_[BaseLength]);
+        lug.topRadius = readField(lugFields_[TopRadius]);
+        lug.thickness = readField(lugFields_[Thickness]);
+        lug.allowable = readField(allowableField_);
+        lug.holeRadius = HoleRadius(FromQt(lugFields_[HoleDiameter]->text()));
+        result = CheckLug(lug);
     } catch (...) {
         clearVerdictsFrom(0);
         throw;
     }
 
     for (int i = 0; i < static_cast<int>(result.verdicts.size()); ++i)
-        verdictFields[i]->setText(ToQt(result.verdicts[static_cast<std::size_t>(i)]));
+        verdictFields_[i]->setText(ToQt(result.verdicts[static_cast<std::size_t>(i)]));
     // No verdict of an earlier lug stays beside the sections this check could not reach.
     clearVerdictsFrom(static_cast<int>(result.verdicts.size()));
     if (result.stop)
         throw *result.stop;
 
-    conclusionField->setText(ToQt(result.conclusion));
-    runtime::ShowMessage(ToQt(lug::ClosingAdvice));
-    conclusionField->clear();
+    conclusionField_->setText(ToQt(result.conclusion));
+    runtime::ShowMessage(ToQt(ClosingAdvice));
+    conclusionField_->clear();
 }
+
+} // namespace lug

@@ -6,6 +6,8 @@
 class QLineEdit;
 class QPushButton;
 
+namespace lug {
+
 // The window Form1 of harnock: the lug's force, angle and dimensions with the allowable stress
 // of its steel, and the verdicts for its three sections, its base weld and the lug as a whole.
 class LugCheckWindow : public QWidget {
@@ -18,10 +20,12 @@ private:
     void check();
     void clearVerdictsFrom(int section);
 
-    QList<QLineEdit *> lugFields;         // Text1(0) … Text1(4): F, L, 2r, R, δ
-    QLineEdit *angleField = nullptr;      // Text2
-    QLineEdit *allowableField = nullptr;  // Text6
-    QList<QLineEdit *> verdictFields;     // Text3(0) … Text3(3)
-    QLineEdit *conclusionField = nullptr; // Text4
-    QPushButton *checkButton = nullptr;   // Command1
+    QList<QLineEdit *> lugFields_;         // Text1(0) … Text1(4): F, L, 2r, R, δ
+    QLineEdit *angleField_ = nullptr;      // Text2
+    QLineEdit *allowableField_ = nullptr;  // Text6
+    QList<QLineEdit *> verdictFields_;     // Text3(0) … Text3(3)
+    QLineEdit *conclusionField_ = nullptr; // Text4
+    QPushButton *checkButton_ = nullptr;   // Command1
 };
+
+} // namespace lug

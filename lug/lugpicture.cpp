@@ -28,6 +28,8 @@ void drawLabel(QPainter &painter, QPointF centre, const QString &text) {
 
 } // namespace
 
+namespace lug {
+
 LugPicture::LugPicture(QWidget *parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -168,3 +170,5 @@ void AllowableStressGrid::paintEvent(QPaintEvent *) {
             painter.drawText(QRectF(column * cellWidth, row * cellHeight, cellWidth, cellHeight),
                              Qt::AlignCenter, cells[row * columns + column]);
 }
+
+} // namespace lug

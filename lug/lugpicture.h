@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace lug {
+
 // The lug as the engineer dimensions it: the base A1–B1 of length L welded down, the
 // horizontal section A2–B2 through the hole centre, the vertical section A3–B3 above the hole,
 // the top radius R, the hole radius r and the pull F at the angle θ.
@@ -22,3 +24,5 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+} // namespace lug

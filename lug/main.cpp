@@ -2,5 +2,5 @@
 #include "lugcheckwindow.h"
 
 int main(int argc, char **argv) {
-    return runtime::RunFormProgram(argc, argv, "harnock", [] { return new LugCheckWindow; });
+    return runtime::RunFormProgram(argc, argv, "harnock", [] { return new lug::LugCheckWindow; });
 }

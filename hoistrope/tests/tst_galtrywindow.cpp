@@ -52,13 +52,13 @@ private:
     void enter(const Lift &lift);
     QString field(const char *name) const { return Find<QLineEdit>(window.get(), name)->text(); }
 
-    std::unique_ptr<RopeSelectionWindow> window;
+    std::unique_ptr<hoistrope::RopeSelectionWindow> window;
     std::unique_ptr<formtest::MessageRecorder> recorder;
 };
 
 void GaltryTest::init() {
     recorder = std::make_unique<formtest::MessageRecorder>();
-    window = std::make_unique<RopeSelectionWindow>();
+    window = std::make_unique<hoistrope::RopeSelectionWindow>();
     window->show();
 }
 
@@ -278,4 +278,4 @@ void GaltryTest::stopsOnUndefinedArithmetic() {
 }
 
 QTEST_MAIN(GaltryTest)
-#include "tst_galtry.moc"
+#include "tst_galtrywindow.moc"

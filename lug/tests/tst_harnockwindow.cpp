@@ -56,13 +56,13 @@ private:
     QStringList verdictTexts() const;
     QString text(const QString &name) const { return Find<QLineEdit>(window.get(), name)->text(); }
 
-    std::unique_ptr<LugCheckWindow> window;
+    std::unique_ptr<lug::LugCheckWindow> window;
     std::unique_ptr<formtest::MessageRecorder> recorder;
 };
 
 void HarnockTest::init() {
     recorder = std::make_unique<formtest::MessageRecorder>();
-    window = std::make_unique<LugCheckWindow>();
+    window = std::make_unique<lug::LugCheckWindow>();
     window->show();
 }
 
@@ -238,4 +238,4 @@ void HarnockTest::stopsOnUndefinedArithmetic() {
 }
 
 QTEST_MAIN(HarnockTest)
-#include "tst_harnock.moc"
+#include "tst_harnockwindow.moc"
