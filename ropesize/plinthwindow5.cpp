@@ -202,9 +202,9 @@ bool PlinthWindow5::acceptChoice(QComboBox *list) {
                          ProgramTitle);
     list->setCurrentIndex(-1);
     list->setCurrentIndex(list == gradeList_ ? GradeShownAtStart : ConstructionShownAtStart);
-    focusMoveRefused_ = true;
+    refusedList_ = list;
     QTimer::singleShot(0, list, [this, list] {
-        focusMoveRefused_ = false;
+        refusedList_ = nullptr;
         list->setFocus(Qt::OtherFocusReason);
     });
     return false;
@@ -221,7 +221,7 @@ bool PlinthWindow5::eventFilter(QObject *watched, QEvent *event) {
         QComboBox *list = choiceList(watched);
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         // Opening the list's own drop-down or switching to another program is no move away.
-        if (list && !focusMoveRefused_ && reason != Qt::PopupFocusReason &&
+        if (list && !refusedList_ && reason != Qt::PopupFocusReason &&
             reason != Qt::ActiveWindowFocusReason && !list->isAncestorOf(focusWidget()) &&
             focusWidget() != list)
             runtime::RunHandler([&] { acceptChoice(list); });
@@ -229,7 +229,7 @@ bool PlinthWindow5::eventFilter(QObject *watched, QEvent *event) {
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (focusMoveRefused_ && !choiceList(watched))
+        if (refusedList_ && choiceList(watched) != refusedList_)
             return true;
         break;
     case QEvent::Shortcut:

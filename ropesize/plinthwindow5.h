@@ -2,6 +2,7 @@
 
 #include "ropesizing.h"
 
+#include <QPointer>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -60,9 +61,9 @@ private:
     RopeValues values_;
     PageOpener pageOpener_;
     QString supportPage_;
-    // Set while a refused choice holds the focus, so that the click that tried to take the
-    // focus away does not act.
-    bool focusMoveRefused_ = false;
+    // The list whose typed value was just refused, until it has the focus back, so that the
+    // click that tried to take the focus away does not act.
+    QPointer<QComboBox> refusedList_;
 };
 
 } // namespace ropesize

@@ -2,6 +2,7 @@
 #include "formwidgets.h"
 #include "plinthwindow5.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -17,9 +18,9 @@ using formtest::MessageRecorder;
 using formtest::TypeInto;
 using runtime::ArrayName;
 
-// How the engineer leaves a list: the Tab key, a click on the calculate button, or its access
-// key Alt+E.
-enum class Leave { Tab, ClickCalculate, AccessKeyCalculate };
+// How the engineer leaves a list: the Tab key, a click on the calculate button, its access key
+// Alt+E, or a click on the other list.
+enum class Leave { Tab, ClickCalculate, AccessKeyCalculate, ClickOtherList };
 Q_DECLARE_METATYPE(Leave)
 
 class PlinthWindow5Test : public QObject {
@@ -221,6 +222,9 @@ void PlinthWindow5Test::typedChoiceIsValidated_data() {
     QTest::newRow("construction 6*37, click on calculate")
         << "ComT"
         << "6*37" << Leave::ClickCalculate << "6×19";
+    QTest::newRow("grade 155, click on the construction list")
+        << "ComS"
+        << "155" << Leave::ClickOtherList << "150";
     QTest::newRow("grade 170 typed is an item, click") << "ComS"
                                                        << "170" << Leave::ClickCalculate << "170";
     QTest::newRow("construction 8×37 typed is an item, Alt+E")
@@ -252,6 +256,14 @@ void PlinthWindow5Test::typedChoiceIsValidated() {
     case Leave::AccessKeyCalculate:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
         break;
+    case Leave::ClickOtherList: {
+        QComboBox *other = list(listName == "ComS" ? "ComT" : "ComS");
+        // On its arrow, which drops the list down.
+        QTest::mouseClick(other, Qt::LeftButton, {},
+                          QPoint(other->width() - 6, other->height() / 2));
+        QVERIFY2(!other->view()->isVisible(), "the other list must not drop down");
+        break;
+    }
     }
     QTest::qWait(250); // the access key's click is delivered after its press is shown
 
