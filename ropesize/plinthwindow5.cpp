@@ -66,8 +66,10 @@ bool openInBrowser(const QUrl &page) {
 } // namespace
 
 PlinthWindow5::PlinthWindow5(QWidget *parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    // A fixed dialog border with a close button only: no minimise, no maximise, no task bar.
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       pageOpener_(openInBrowser), supportPage_(InstalledSupportPage()) {
     setObjectName(QStringLiteral("PlinthWindow5"));
     setWindowTitle(ProgramTitle);
