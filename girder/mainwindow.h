@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMap>
+#include <QWidget>
+
+#include "sectionsolve.h"
+
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace runtime {
+class PanelStatusBar;
+}
+
+namespace girder {
+
+// The main window `mian` of the girder section selector: the tab control `SSTab1` with the
+// welded box girder and the I-beam girder, each with sketch, inputs, solve and clear buttons
+// and results; under it the crane's basic parameters with the estimate of the required moments
+// of inertia; the running clock at the bottom.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+
+private:
+    void createWidgets();
+    void createBoxGirderTab(QWidget *tab);
+    void createIBeamGirderTab(QWidget *tab);
+    void createBasicParameterFrame();
+    void createStatusBar();
+    void createConnections();
+
+    void solveBoxGirder();
+    void solveIBeamGirder();
+    void estimateRequiredMoments();
+    void clearBoxGirderTab();
+    void clearIBeamGirderTab();
+
+    // TextN of the window.
+    QLineEdit *field(int number) const { return fields_.value(number); }
+    double readField(int number) const;
+    CraneParameters readCraneParameters() const;
+    ResultWriter writerFor(const QMap<Result, int> &fieldOfResult) const;
+    void addFields(const QList<QLineEdit *> &fields);
+
+    QMap<int, QLineEdit *> fields_;
+    QTabWidget *tabs_ = nullptr;
+    QPushButton *boxSolveButton_ = nullptr;  // Command1
+    QPushButton *boxClearButton_ = nullptr;  // Command2
+    QPushButton *estimateButton_ = nullptr;  // Command3
+    QPushButton *beamSolveButton_ = nullptr; // Command4
+    QPushButton *beamClearButton_ = nullptr; // Command5
+    runtime::PanelStatusBar *statusBar_ = nullptr;
+};
+
+} // namespace girder
