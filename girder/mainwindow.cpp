@@ -103,14 +103,13 @@ void MainWindow::createWidgets() {
 
 void MainWindow::createBoxGirderTab(QWidget *tab) {
     QLabel *title = addBlueLabel(tab, QStringLiteral("Label1"), QStringLiteral("■主梁截面简图■"),
-                                 QRect(8, 8, 232, 20));
+                                 QRect(8, 8, 218, 20));
     title->setAlignment(Qt::AlignCenter);
-    new BoxSectionSketch(tab);
-    tab->findChild<QWidget *>(QStringLiteral("Image1"))->setGeometry(8, 32, 232, 376);
+    (new BoxSectionSketch(tab))->setGeometry(8, 32, 218, 376);
 
-    const RowColumns inputColumns{10, 92, 104, 78, 24};
+    const RowColumns inputColumns{10, 92, 104, 70, 24};
     QGroupBox *inputs = AddFrame(tab, QStringLiteral("Frame1"), QStringLiteral("已知参数录入"),
-                                 QRect(248, 6, 234, 262));
+                                 QRect(232, 6, 220, 262));
     const QStringList inputCaptions = {
         QStringLiteral("上翼缘厚度t1"), QStringLiteral("下翼缘厚度t2"),
         QStringLiteral("腹板厚度t3"),   QStringLiteral("上翼缘宽度B1"),
@@ -125,13 +124,13 @@ void MainWindow::createBoxGirderTab(QWidget *tab) {
     colourCaption(inputs, runtime::RedField);
 
     boxSolveButton_ =
-        new VerticalButton(QStringLiteral("Command1"), solveCaption, QRect(490, 20, 34, 116), tab);
+        new VerticalButton(QStringLiteral("Command1"), solveCaption, QRect(458, 20, 34, 116), tab);
     boxClearButton_ =
-        new VerticalButton(QStringLiteral("Command2"), clearCaption, QRect(490, 146, 34, 116), tab);
+        new VerticalButton(QStringLiteral("Command2"), clearCaption, QRect(458, 146, 34, 116), tab);
 
-    const RowColumns resultColumns{10, 84, 96, 88, 34};
+    const RowColumns resultColumns{10, 84, 96, 118, 34};
     QGroupBox *results = AddFrame(tab, QStringLiteral("Frame2"), QStringLiteral("截面参数求解"),
-                                  QRect(532, 6, 226, 262));
+                                  QRect(498, 6, 260, 262));
     const QList<QPair<QString, QString>> resultRows = {
         {QStringLiteral("理论重量G"), QStringLiteral("Kg")},
         {QStringLiteral("截面面积S"), QStringLiteral("cm^2")},
@@ -149,16 +148,16 @@ void MainWindow::createBoxGirderTab(QWidget *tab) {
     colourCaption(results, runtime::RedField);
 
     addBlueLabel(tab, QStringLiteral("Label36"), QStringLiteral("〖焊缝重量系数：1.015〗"),
-                 QRect(540, 274, 218, 20));
+                 QRect(506, 274, 252, 20));
 
     QGroupBox *verdicts =
-        AddFrame(tab, QStringLiteral("Frame4"), QStringLiteral("结果"), QRect(248, 300, 510, 108));
+        AddFrame(tab, QStringLiteral("Frame4"), QStringLiteral("结果"), QRect(232, 300, 526, 108));
     QLineEdit *totalWeight = addRow(verdicts, 30, QStringLiteral("主梁总重"), 19,
-                                    QStringLiteral("Kg"), RowColumns{14, 64, 80, 140, 24});
+                                    QStringLiteral("Kg"), RowColumns{14, 64, 80, 174, 24});
     QLineEdit *stiffness =
-        AddField(verdicts, fieldName(20), QRect(14, 66, 206, 24), stiffnessPrompt);
+        AddField(verdicts, fieldName(20), QRect(14, 66, 240, 24), stiffnessPrompt);
     QLineEdit *strength =
-        AddField(verdicts, fieldName(21), QRect(262, 66, 234, 24), strengthPrompt);
+        AddField(verdicts, fieldName(21), QRect(272, 66, 240, 24), strengthPrompt);
     for (QLineEdit *result : {totalWeight, stiffness, strength})
         makeResult(result);
     stiffness->setAlignment(Qt::AlignCenter);
@@ -169,14 +168,13 @@ void MainWindow::createBoxGirderTab(QWidget *tab) {
 
 void MainWindow::createIBeamGirderTab(QWidget *tab) {
     QLabel *title = addBlueLabel(tab, QStringLiteral("Label39"), QStringLiteral("■主梁截面简图■"),
-                                 QRect(8, 8, 232, 20));
+                                 QRect(8, 8, 218, 20));
     title->setAlignment(Qt::AlignCenter);
-    new IBeamSectionSketch(tab);
-    tab->findChild<QWidget *>(QStringLiteral("Image2"))->setGeometry(8, 32, 232, 376);
+    (new IBeamSectionSketch(tab))->setGeometry(8, 32, 218, 376);
 
-    const RowColumns inputColumns{8, 116, 126, 68, 34};
+    const RowColumns inputColumns{8, 112, 122, 58, 32};
     QGroupBox *inputs = AddFrame(tab, QStringLiteral("Frame5"), QStringLiteral("已知参数录入"),
-                                 QRect(248, 6, 234, 404));
+                                 QRect(232, 6, 220, 404));
     const QList<QPair<QString, QString>> inputRows = {
         {QStringLiteral("梁宽度L1"), QStringLiteral("mm")},
         {QStringLiteral("侧板宽度L2"), QStringLiteral("mm")},
@@ -201,13 +199,13 @@ void MainWindow::createIBeamGirderTab(QWidget *tab) {
     colourCaption(inputs, runtime::RedField);
 
     beamSolveButton_ =
-        new VerticalButton(QStringLiteral("Command4"), solveCaption, QRect(490, 20, 34, 116), tab);
+        new VerticalButton(QStringLiteral("Command4"), solveCaption, QRect(458, 20, 34, 116), tab);
     beamClearButton_ =
-        new VerticalButton(QStringLiteral("Command5"), clearCaption, QRect(490, 146, 34, 116), tab);
+        new VerticalButton(QStringLiteral("Command5"), clearCaption, QRect(458, 146, 34, 116), tab);
 
-    const RowColumns resultColumns{10, 84, 96, 88, 34};
+    const RowColumns resultColumns{10, 84, 96, 118, 34};
     QGroupBox *results = AddFrame(tab, QStringLiteral("Frame6"), QStringLiteral("截面参数求解"),
-                                  QRect(532, 6, 226, 262));
+                                  QRect(498, 6, 260, 262));
     const QList<QPair<QString, QString>> resultRows = {
         {QStringLiteral("理论重量G"), QStringLiteral("Kg")},
         {QStringLiteral("截面面积S"), QStringLiteral("cm^2")},
@@ -225,15 +223,15 @@ void MainWindow::createIBeamGirderTab(QWidget *tab) {
     colourCaption(results, runtime::RedField);
 
     addBlueLabel(tab, QStringLiteral("Label83"), QStringLiteral("〖焊缝重量系数：1.020〗"),
-                 QRect(540, 274, 218, 20));
+                 QRect(506, 274, 252, 20));
 
     QGroupBox *verdicts =
-        AddFrame(tab, QStringLiteral("Frame7"), QStringLiteral("结果"), QRect(532, 300, 226, 110));
+        AddFrame(tab, QStringLiteral("Frame7"), QStringLiteral("结果"), QRect(498, 300, 260, 110));
     QLineEdit *totalWeight = addRow(verdicts, 24, QStringLiteral("主梁总重"), 43,
-                                    QStringLiteral("Kg"), RowColumns{10, 60, 72, 112, 24});
+                                    QStringLiteral("Kg"), RowColumns{10, 60, 72, 146, 24});
     QLineEdit *stiffness =
-        AddField(verdicts, fieldName(44), QRect(10, 52, 206, 22), stiffnessPrompt);
-    QLineEdit *strength = AddField(verdicts, fieldName(45), QRect(10, 80, 206, 22), strengthPrompt);
+        AddField(verdicts, fieldName(44), QRect(10, 52, 240, 22), stiffnessPrompt);
+    QLineEdit *strength = AddField(verdicts, fieldName(45), QRect(10, 80, 240, 22), strengthPrompt);
     for (QLineEdit *result : {totalWeight, stiffness, strength})
         makeResult(result);
     stiffness->setAlignment(Qt::AlignCenter);

@@ -61,6 +61,8 @@ private slots:
     void clearEmptiesOnlyItsTab();
     void zeroDivisorStopsWithCause_data();
     void zeroDivisorStopsWithCause();
+    void overflowIsTold_data();
+    void overflowIsTold();
 
 private:
     QLineEdit *field(int number) const {
@@ -328,6 +330,41 @@ void CorvellWindowTest::zeroDivisorStopsWithCause() {
     for (int number = 1; number <= 45; ++number)
         if (!results.contains(number))
             QCOMPARE(shown[number], inputs[number]);
+    for (const QString &text : shown)
+        QVERIFY2(!text.contains("inf", Qt::CaseInsensitive) &&
+                     !text.contains("nan", Qt::CaseInsensitive),
+                 qPrintable(text));
+}
+
+void CorvellWindowTest::overflowIsTold_data() {
+    QTest::addColumn<int>("clickedButton");
+    QTest::addColumn<Entries>("typed");
+    QTest::addColumn<QList<int>>("kept"); // fields that keep their text
+
+    QTest::newRow("estimate beyond the double range")
+        << 3 << Entries{{15, "1e300"}, {16, "1e10"}} << QList<int>{17, 18};
+    QTest::newRow("estimate Iy beyond a single")
+        << 3 << Entries{{15, "1e30"}, {16, "1e10"}} << QList<int>{18};
+    QTest::newRow("box flange 1e300 thick")
+        << 1 << Entries{{1, "1e300"}} << QList<int>{11, 12, 13, 14, 19, 20, 21};
+    QTest::newRow("span beyond the double range")
+        << 4 << Entries{{16, "1e400"}} << QList<int>{36, 37, 38, 43, 44, 45};
+}
+
+void CorvellWindowTest::overflowIsTold() {
+    QFETCH(int, clickedButton);
+    QFETCH(Entries, typed);
+    QFETCH(QList<int>, kept);
+    solveBothExamples();
+    const FieldTexts before = allTexts();
+    MessageRecorder messages;
+    showTab(clickedButton == 4 ? 1 : 0);
+    type(typed);
+    Click(button(clickedButton));
+    QCOMPARE(messages.texts(), QStringList{"溢出"});
+    const FieldTexts shown = allTexts();
+    for (int number : kept)
+        QCOMPARE(shown[number], before[number]);
     for (const QString &text : shown)
         QVERIFY2(!text.contains("inf", Qt::CaseInsensitive) &&
                      !text.contains("nan", Qt::CaseInsensitive),
