@@ -56,6 +56,7 @@ private slots:
     void firstExampleShowsItsSection();
     void redThenGreenAfterThickerSection();
     void conditionsReenteredReplaceCraneData();
+    void pickedDutyClassIsUsed();
     void stiffGirderRatioBeyondItsRange();
     void badInput_data();
     void badInput();
@@ -206,6 +207,26 @@ void ElsbrookWindowsTest::conditionsReenteredReplaceCraneData() {
     Click(Find<QPushButton>(geometry, "xyjs"));
     QCOMPARE(LabelText("showform", "LabNd"), QStringLiteral("挠度=17 达到 1/129"));
     QCOMPARE(LabelText("showform", runtime::ArrayName("Label7", 5)), QStringLiteral("6"));
+}
+
+void ElsbrookWindowsTest::pickedDutyClassIsUsed() {
+    // f = 1.99 cm on a 22 m span: within L/1000 = 2.2 cm (A6), beyond L/1200 = 1.83 cm (A7).
+    enterCraneData("10", "3", "22", "A7", true);
+    Click(Find<QPushButton>(input_.get(), "begin"));
+    QWidget *geometry = Window("outputwin");
+    const QStringList thick{"1200", "520", "460", "14", "12", "8"};
+    const QStringList fields{"Texth", "Textb", "Textb1", "Textt1", "Textt2", "Textt3"};
+    for (int i = 0; i < fields.size(); ++i)
+        TypeInto(Find<QLineEdit>(geometry, fields[i]), thick[i]);
+    Click(Find<QPushButton>(geometry, "xyjs"));
+    QCOMPARE(LabelText("showform", "LabWarning"), QStringLiteral("下挠过大 请重新设计"));
+
+    Click(Find<QPushButton>(Window("showform"), "fhcs"));
+    Click(Find<QPushButton>(geometry, "tjcs"));
+    enterCraneData("10", "3", "22", "A6", true);
+    Click(Find<QPushButton>(input_.get(), "begin"));
+    Click(Find<QPushButton>(geometry, "xyjs"));
+    QCOMPARE(LabelText("showform", "LabWarning"), QStringLiteral("挠度满足 请继续进行"));
 }
 
 void ElsbrookWindowsTest::stiffGirderRatioBeyondItsRange() {
