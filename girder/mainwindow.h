@@ -43,6 +43,7 @@ private:
     double readField(int number) const;
     CraneParameters readCraneParameters() const;
     ResultWriter writerFor(const QMap<Result, int> &fieldOfResult) const;
+    // Files fields under the number of their name, TextN.
     void addFields(const QList<QLineEdit *> &fields);
 
     QMap<int, QLineEdit *> fields_;
