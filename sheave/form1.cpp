@@ -148,7 +148,7 @@ void Form1::createInputFrame() {
         {QStringLiteral("Label13"), QStringLiteral("   h1"), 11, QStringLiteral("625")},
     };
     const auto addColumn = [this](const Row(&rows)[6], int x) {
-        int y = 28;
+        int y = 26;
         for (const Row &row : rows) {
             QLabel *label =
                 runtime::AddLabel(inputFrame_, row.label, row.caption, QRect(x, y, 96, 24));
@@ -157,8 +157,9 @@ void Form1::createInputFrame() {
             QLineEdit *field =
                 runtime::AddField(inputFrame_, QStringLiteral("Text%1").arg(row.field),
                                   QRect(x + 100, y, 82, 24), row.text);
+            runtime::SetBackground(field, Qt::white);
             fields_[static_cast<std::size_t>(row.field - 1)] = field;
-            y += 30;
+            y += 29;
         }
     };
     addColumn(left, 10);
@@ -172,7 +173,7 @@ void Form1::createInputFrame() {
     balanceArmRows_ = {find("Label13"), find("Text11"), find("Label14"), find("Text12")};
 
     calculateButton_ = runtime::AddButton(inputFrame_, QStringLiteral("Command1"),
-                                          QStringLiteral("计算"), QRect(146, 200, 100, 32));
+                                          QStringLiteral("计算"), QRect(146, 202, 100, 30));
     calculateButton_->hide();
 }
 
