@@ -23,10 +23,6 @@ const std::array<std::string_view, 8> &StrengthGrades() {
     return grades;
 }
 
-std::string FormatSingle(float value, std::string_view pattern) {
-    return runtime::FormatNumber(runtime::TextToNumber(runtime::NumberText(value)), pattern);
-}
-
 namespace {
 
 // The first standard size of the series strictly larger than the computed diameter. A size
@@ -66,7 +62,7 @@ RopeResults SizeRope(RopeValues &values, const RopeInputs &inputs, const StringT
         }
 
     RopeResults results;
-    results.diameter = FormatSingle(values.diameter, "###0.0");
+    results.diameter = runtime::FormatNumber(values.diameter, "###0.0");
 
     if (!values.noStandardSize) {
         const double d = values.diameter;

@@ -52,8 +52,4 @@ struct RopeResults {
 // state reached by then.
 RopeResults SizeRope(RopeValues &values, const RopeInputs &inputs, const StringTable &table);
 
-// A single-precision value in a digit pattern, rounded from the seven digits that a single
-// holds, as the engineer reads it, rather than from its binary expansion.
-std::string FormatSingle(float value, std::string_view pattern);
-
 } // namespace ropesize

@@ -259,6 +259,10 @@ std::string FormatNumber(double value, std::string_view pattern) {
     return text;
 }
 
+std::string FormatNumber(float value, std::string_view pattern) {
+    return FormatNumber(TextToNumber(NumberText(value)), pattern);
+}
+
 std::int16_t RoundToInt16(double value) {
     return roundToInteger<std::int16_t>(value);
 }

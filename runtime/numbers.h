@@ -35,6 +35,9 @@ std::string NumberTextLeadingBlank(std::string_view text);
 // to zero prints nothing under an all-"#" integer part), "." is the point. The value is rounded
 // half away from zero at the last placeholder.
 std::string FormatNumber(double value, std::string_view pattern);
+// A single is rounded as it reads in its seven digits: 123.45 kept as a single is
+// 123.4499969..., yet shows "123.5" under "###0.0".
+std::string FormatNumber(float value, std::string_view pattern);
 
 // Rounding halves to even into a 16- or 32-bit integer; beyond its range is an overflow.
 std::int16_t RoundToInt16(double value);

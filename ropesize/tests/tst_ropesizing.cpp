@@ -20,7 +20,6 @@ private slots:
     void seriesOfTheBuiltInTable();
     void tableKeepsGapsAndHeaders();
     void malformedTableIsRefused();
-    void singleIsRoundedAsItReads();
 };
 
 void RopeSizingTest::standardSize_data() {
@@ -252,15 +251,6 @@ void RopeSizingTest::malformedTableIsRefused() {
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StringTable::Parse("7 seven\n"));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StringTable::Parse("7\ta\n7\tb\n"));
     QVERIFY_THROWS_EXCEPTION(std::invalid_argument, StringTable::Parse("x7\ta\n"));
-}
-
-// 123.45 kept as a single is 123.4499969...; read as its seven digits it shows 123.5.
-void RopeSizingTest::singleIsRoundedAsItReads() {
-    QCOMPARE(QString::fromStdString(ropesize::FormatSingle(123.45f, "###0.0")), "123.5");
-    QCOMPARE(QString::fromStdString(ropesize::FormatSingle(87.70580f, "###0.0")), "87.7");
-    QCOMPARE(QString::fromStdString(ropesize::FormatSingle(0.0f, "###0.0")), "0.0");
-    QCOMPARE(QString::fromStdString(ropesize::FormatSingle(1e20f, "###0.0")),
-             "100000000000000000000.0");
 }
 
 QTEST_APPLESS_MAIN(RopeSizingTest)

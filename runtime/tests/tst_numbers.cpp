@@ -20,6 +20,7 @@ private slots:
     void numberText();
     void formatNumber_data();
     void formatNumber();
+    void formatSingleAsItReads();
     void roundingToIntegers();
     void checkedArithmetic();
 };
@@ -147,6 +148,13 @@ void NumbersTest::formatNumber() {
     QFETCH(QString, pattern);
     QFETCH(QString, expected);
     QCOMPARE(QString::fromStdString(FormatNumber(value, pattern.toStdString())), expected);
+}
+
+void NumbersTest::formatSingleAsItReads() {
+    QCOMPARE(QString::fromStdString(FormatNumber(123.45f, "###0.0")), "123.5");
+    QCOMPARE(QString::fromStdString(FormatNumber(87.70580f, "###0.0")), "87.7");
+    QCOMPARE(QString::fromStdString(FormatNumber(0.0f, "###0.0")), "0.0");
+    QCOMPARE(QString::fromStdString(FormatNumber(1e20f, "###0.0")), "100000000000000000000.0");
 }
 
 void NumbersTest::roundingToIntegers() {
