@@ -246,7 +246,7 @@ void drawChannel(Sketch &s) {
     s.horizontal(50, 150, 14, L("B1"));
     s.extension({50, 29}, {50, 10});
     s.extension({150, 29}, {150, 10});
-    s.horizontal(50, 140, 186, L("B2"));
+    s.horizontal(50, 140, 186, L("B2"), 112);
     s.extension({50, 171}, {50, 190});
     s.extension({140, 171}, {140, 190});
     s.vertical(28, 44, 156, L("H"), true);
@@ -298,34 +298,34 @@ void drawRing(Sketch &s) {
 }
 
 void drawTrapezoid(Sketch &s) {
-    s.plate(20, 30, 180, 38);                                         // top flange B1 x t5
-    s.plate(60, 150, 150, 158);                                       // bottom flange B2 x t6
-    s.plate(QPolygonF{{160, 38}, {168, 38}, {142, 150}, {134, 150}}); // right web t3
-    s.plate(QPolygonF{{32, 38}, {40, 38}, {76, 150}, {68, 150}});     // left web t4
-    s.horizontal(20, 180, 12, L("B1"));
-    s.extension({20, 29}, {20, 8});
-    s.extension({180, 29}, {180, 8});
-    s.horizontal(20, 32, 23, L("d1"), 26);
-    s.extension({32, 37}, {32, 19});
-    s.horizontal(168, 180, 23, L("d3"), 174);
-    s.extension({168, 37}, {168, 19});
-    s.vertical(190, 38, 150, L("H"), false);
-    s.extension({181, 38}, {194, 38});
-    s.extension({151, 150}, {194, 150});
-    s.horizontal(60, 68, 170, L("d2"), 50);
-    s.horizontal(142, 150, 170, L("d4"), 136);
-    s.horizontal(150, 180, 170, L("l"), 165);
-    s.extension({68, 151}, {68, 174});
-    s.extension({142, 151}, {142, 174});
-    s.extension({180, 39}, {180, 174});
-    s.extension({60, 159}, {60, 188});
-    s.extension({150, 159}, {150, 188});
-    s.horizontal(60, 150, 184, L("B2"));
-    s.leader({172, 110}, {154, 110}, L("t3"));
-    s.leader({34, 110}, {58, 104}, L("t4"));
-    s.leader({126, 50}, {126, 38}, L("t5"));
-    s.leader({126, 140}, {126, 150}, L("t6"));
-    s.axes({104, 84}, 12, 186, 44, 162);
+    s.plate(24, 30, 168, 38);                                         // top flange B1 x t5
+    s.plate(54, 150, 138, 158);                                       // bottom flange B2 x t6
+    s.plate(QPolygonF{{148, 38}, {156, 38}, {130, 150}, {122, 150}}); // right web t3
+    s.plate(QPolygonF{{36, 38}, {44, 38}, {70, 150}, {62, 150}});     // left web t4
+    s.horizontal(24, 168, 12, L("B1"));
+    s.extension({24, 29}, {24, 8});
+    s.extension({168, 29}, {168, 8});
+    s.horizontal(24, 36, 23, L("d1"), 12);
+    s.extension({36, 37}, {36, 19});
+    s.horizontal(156, 168, 23, L("d3"), 181);
+    s.extension({156, 37}, {156, 19});
+    s.vertical(184, 38, 150, L("H"), false);
+    s.extension({169, 38}, {188, 38});
+    s.extension({139, 150}, {188, 150});
+    s.horizontal(54, 62, 170, L("d2"), 44);
+    s.horizontal(130, 138, 170, L("d4"), 120);
+    s.horizontal(138, 168, 170, L("l"), 153);
+    s.extension({62, 151}, {62, 174});
+    s.extension({130, 151}, {130, 174});
+    s.extension({168, 39}, {168, 174});
+    s.extension({54, 159}, {54, 188});
+    s.extension({138, 159}, {138, 188});
+    s.horizontal(54, 138, 184, L("B2"));
+    s.leader({162, 112}, {137, 108}, L("t3"));
+    s.leader({28, 112}, {56, 106}, L("t4"));
+    s.leader({112, 50}, {112, 38}, L("t5"));
+    s.leader({112, 140}, {112, 150}, L("t6"));
+    s.axes({96, 84}, 10, 172, 44, 166);
 }
 
 void drawShape(QPainter &painter, int shape, const QRectF &target, bool annotate) {
