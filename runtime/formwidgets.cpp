@@ -60,6 +60,10 @@ void SetForeground(QWidget *control, const QColor &color) {
     control->setPalette(palette);
 }
 
+void SetCaptionColor(QGroupBox *frame, const QColor &color) {
+    frame->setStyleSheet(QStringLiteral("QGroupBox::title { color: %1; }").arg(color.name()));
+}
+
 QLabel *AddLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry) {
     return placed(new QLabel(text, parent), name, geometry);
 }

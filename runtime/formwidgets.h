@@ -32,6 +32,8 @@ const QColor RedField(255, 0, 0);
 
 void SetBackground(QWidget *control, const QColor &color);
 void SetForeground(QWidget *control, const QColor &color);
+// Colours the caption of a frame alone; the controls inside keep their own colours.
+void SetCaptionColor(QGroupBox *frame, const QColor &color);
 
 QLabel *AddLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
 QLineEdit *AddField(QWidget *parent, const QString &name, const QRect &geometry,

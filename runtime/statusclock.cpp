@@ -100,7 +100,11 @@ StatusClock::StatusClock(const QString &timerName, PanelStatusBar *statusBar)
 }
 
 void StatusClock::tick() {
-    statusBar_->setPanelText(2, ClockText(QDateTime::currentDateTime()));
+    // A picture of the window for the documentation shows one fixed moment, so that it changes
+    // only when the window does.
+    const QDateTime moment = InSnapshotMode() ? QDateTime(QDate(2026, 12, 11), QTime(9, 30, 0))
+                                              : QDateTime::currentDateTime();
+    statusBar_->setPanelText(2, ClockText(moment));
 }
 
 } // namespace runtime

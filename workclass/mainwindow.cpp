@@ -55,7 +55,7 @@ MainWindow::~MainWindow() {
 void MainWindow::createInputFrame() {
     QGroupBox *frame = runtime::AddFrame(this, QStringLiteral("Frame1"), QStringLiteral("参数输入"),
                                          QRect(10, 8, 330, 420));
-    runtime::SetForeground(frame, runtime::RedField);
+    runtime::SetCaptionColor(frame, runtime::RedField);
 
     struct DutyRow {
         QString label, unit;
@@ -101,11 +101,6 @@ void MainWindow::createInputFrame() {
     QLabel *note = AddLabel(frame, QStringLiteral("Label20"),
                             QStringLiteral("说明：仅以5次载荷为代表"), QRect(12, y + 4, 300, 24));
     runtime::SetForeground(note, runtime::RedField);
-
-    // Labels take their colour from the frame's caption otherwise.
-    for (QLabel *label : frame->findChildren<QLabel *>())
-        if (label != note)
-            runtime::SetForeground(label, Qt::black);
 }
 
 void MainWindow::createResultColumn() {
