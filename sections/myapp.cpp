@@ -146,6 +146,7 @@ int RunFenwold(int &argc, char **argv) {
     if (result >= 0)
         return result;
     if (!snapshot.isEmpty() || !reportSnapshot.isEmpty()) {
+        app.mainFrame()->resize(780, 940); // tall enough for the whole report
         QTimer::singleShot(300, app.mainFrame(), [&app, snapshot, reportSnapshot] {
             bool saved = true;
             if (!snapshot.isEmpty())

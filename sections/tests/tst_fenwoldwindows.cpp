@@ -97,7 +97,8 @@ class TestFenwoldWindows : public QObject {
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        QSettings::setDefaultFormat(QSettings::IniFormat);
+        // the program's settings go to a temporary folder, never the engineer's own
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
         QVERIFY(files_.isValid());
     }
@@ -484,6 +485,25 @@ private slots:
                      bytes.count("/Type /Page "),
                  1);
         QCOMPARE(bytes.count("/Count 1"), 1);
+        QVERIFY(messages_->messages.isEmpty());
+        frame->close();
+    }
+
+    // The preview draws the same page on its own printer and closes without a message.
+    void printPreviewOpensAndCloses() {
+        CurrentSection().shape = 3;
+        CMyDoc document;
+        auto *frame = new CMainFrame(&document);
+        frame->show();
+        bool shown = false;
+        QTimer::singleShot(100, [&] {
+            QWidget *preview = QApplication::activeModalWidget();
+            shown = preview && preview->objectName() == QStringLiteral("PrintPreview");
+            if (preview)
+                preview->close();
+        });
+        Find<QAction>(frame, QString::number(CommandFilePrintPreview))->trigger();
+        QVERIFY(shown);
         QVERIFY(messages_->messages.isEmpty());
         frame->close();
     }
