@@ -58,12 +58,6 @@ void makeResult(QLineEdit *field) {
 
 // Sets a frame's caption colour. The caption takes the frame's text colour, which its labels
 // and fields would otherwise inherit; they keep black.
-void colourCaption(QGroupBox *frame, const QColor &colour) {
-    runtime::SetForeground(frame, colour);
-    for (QWidget *child : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        runtime::SetForeground(child, Qt::black);
-}
-
 QLabel *addBlueLabel(QWidget *parent, const QString &name, const QString &text,
                      const QRect &geometry) {
     QLabel *label = AddLabel(parent, name, text, geometry);
@@ -121,12 +115,12 @@ void MainWindow::createBoxGirderTab(QWidget *tab) {
         makeInput(input);
         addFields({input});
     }
-    colourCaption(inputs, runtime::RedField);
+    runtime::SetCaptionColor(inputs, runtime::RedField);
 
-    boxSolveButton_ =
-        new VerticalButton(QStringLiteral("Command1"), solveCaption, QRect(458, 20, 34, 116), tab);
-    boxClearButton_ =
-        new VerticalButton(QStringLiteral("Command2"), clearCaption, QRect(458, 146, 34, 116), tab);
+    boxSolveButton_ = new runtime::VerticalTextButton(QStringLiteral("Command1"), solveCaption,
+                                                      QRect(458, 20, 34, 116), tab);
+    boxClearButton_ = new runtime::VerticalTextButton(QStringLiteral("Command2"), clearCaption,
+                                                      QRect(458, 146, 34, 116), tab);
 
     const RowColumns resultColumns{10, 84, 96, 118, 34};
     QGroupBox *results = AddFrame(tab, QStringLiteral("Frame2"), QStringLiteral("截面参数求解"),
@@ -145,7 +139,7 @@ void MainWindow::createBoxGirderTab(QWidget *tab) {
         makeResult(result);
         addFields({result});
     }
-    colourCaption(results, runtime::RedField);
+    runtime::SetCaptionColor(results, runtime::RedField);
 
     addBlueLabel(tab, QStringLiteral("Label36"), QStringLiteral("〖焊缝重量系数：1.015〗"),
                  QRect(506, 274, 252, 20));
@@ -163,7 +157,7 @@ void MainWindow::createBoxGirderTab(QWidget *tab) {
     stiffness->setAlignment(Qt::AlignCenter);
     strength->setAlignment(Qt::AlignCenter);
     addFields({totalWeight, stiffness, strength});
-    colourCaption(verdicts, runtime::RedField);
+    runtime::SetCaptionColor(verdicts, runtime::RedField);
 }
 
 void MainWindow::createIBeamGirderTab(QWidget *tab) {
@@ -196,12 +190,12 @@ void MainWindow::createIBeamGirderTab(QWidget *tab) {
         makeInput(input);
         addFields({input});
     }
-    colourCaption(inputs, runtime::RedField);
+    runtime::SetCaptionColor(inputs, runtime::RedField);
 
-    beamSolveButton_ =
-        new VerticalButton(QStringLiteral("Command4"), solveCaption, QRect(458, 20, 34, 116), tab);
-    beamClearButton_ =
-        new VerticalButton(QStringLiteral("Command5"), clearCaption, QRect(458, 146, 34, 116), tab);
+    beamSolveButton_ = new runtime::VerticalTextButton(QStringLiteral("Command4"), solveCaption,
+                                                       QRect(458, 20, 34, 116), tab);
+    beamClearButton_ = new runtime::VerticalTextButton(QStringLiteral("Command5"), clearCaption,
+                                                       QRect(458, 146, 34, 116), tab);
 
     const RowColumns resultColumns{10, 84, 96, 118, 34};
     QGroupBox *results = AddFrame(tab, QStringLiteral("Frame6"), QStringLiteral("截面参数求解"),
@@ -220,7 +214,7 @@ void MainWindow::createIBeamGirderTab(QWidget *tab) {
         makeResult(result);
         addFields({result});
     }
-    colourCaption(results, runtime::RedField);
+    runtime::SetCaptionColor(results, runtime::RedField);
 
     addBlueLabel(tab, QStringLiteral("Label83"), QStringLiteral("〖焊缝重量系数：1.020〗"),
                  QRect(506, 274, 252, 20));
@@ -237,7 +231,7 @@ void MainWindow::createIBeamGirderTab(QWidget *tab) {
     stiffness->setAlignment(Qt::AlignCenter);
     strength->setAlignment(Qt::AlignCenter);
     addFields({totalWeight, stiffness, strength});
-    colourCaption(verdicts, runtime::RedField);
+    runtime::SetCaptionColor(verdicts, runtime::RedField);
 }
 
 void MainWindow::createBasicParameterFrame() {
@@ -264,7 +258,7 @@ void MainWindow::createBasicParameterFrame() {
     makeResult(requiredX);
     makeResult(requiredY);
     addFields({load, span, requiredX, requiredY});
-    colourCaption(frame, captionBlue);
+    runtime::SetCaptionColor(frame, captionBlue);
 }
 
 void MainWindow::createStatusBar() {

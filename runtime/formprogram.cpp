@@ -9,26 +9,16 @@
 #include <QWidget>
 
 namespace runtime {
-namespace {
 
-// The last line of defence: an error that escapes any event handler becomes a message box
-// naming its cause instead of ending the program.
-class FormApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject *receiver, QEvent *event) override {
-        bool handled = false;
-        RunHandler([&] { handled = QApplication::notify(receiver, event); });
-        return handled;
-    }
-};
-
-} // namespace
+bool GuardedApplication::notify(QObject *receiver, QEvent *event) {
+    bool handled = false;
+    RunHandler([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
 
 int RunFormProgram(int &argc, char **argv, const char *programName,
                    const std::function<QWidget *()> &makeMainWindow) {
-    FormApplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(programName));
     QApplication::setFont(FormFont());
 

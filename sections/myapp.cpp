@@ -2,8 +2,8 @@
 
 #include "appdialogs.h"
 #include "currentsection.h"
+#include "formprogram.h"
 #include "formwidgets.h"
-#include "handlers.h"
 #include "mainframe.h"
 #include "message.h"
 #include "mydoc.h"
@@ -12,6 +12,7 @@
 #include "resourceids.h"
 #include "sectionproperties.h"
 #include "shapepickerdlg.h"
+#include "startuphooks.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,18 +26,6 @@
 
 namespace fenwold {
 namespace {
-
-// The last line of defence: an error that escapes an event becomes a message box.
-class GuardedApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject *receiver, QEvent *event) override {
-        bool handled = false;
-        runtime::RunHandler([&] { handled = QApplication::notify(receiver, event); });
-        return handled;
-    }
-};
 
 bool saveReportPicture(const QString &fileName) {
     QImage page(ReportPageWidth, ReportPageHeight, QImage::Format_RGB32);
@@ -92,6 +81,7 @@ CMainFrame *CMyApp::mainFrame() const {
 int CMyApp::InitInstance() {
     if (!snapshotMode_) {
         CShapePickerDlg chooser;
+        runtime::InstallStartupHooks(&chooser); // the start-up benchmark ends at its first paint
         if (chooser.exec() == IDCANCEL)
             return EXIT_SUCCESS; // closing the chooser ends the program before anything else
     }
@@ -123,7 +113,7 @@ int CMyApp::ProcessShellCommand(const CommandLineInfo &info) {
 }
 
 int RunFenwold(int &argc, char **argv) {
-    GuardedApplication application(argc, argv);
+    runtime::GuardedApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fenwold"));
     QApplication::setOrganizationName(SettingsOrganization());
     QApplication::setFont(runtime::FormFont());
@@ -150,7 +140,7 @@ int RunFenwold(int &argc, char **argv) {
         QTimer::singleShot(300, app.mainFrame(), [&app, snapshot, reportSnapshot] {
             bool saved = true;
             if (!snapshot.isEmpty())
-                saved = app.mainFrame()->grab().save(snapshot) && saved;
+                saved = runtime::SaveWindowPicture(app.mainFrame(), snapshot) && saved;
             if (!reportSnapshot.isEmpty())
                 saved = saveReportPicture(reportSnapshot) && saved;
             QApplication::exit(saved ? EXIT_SUCCESS : EXIT_FAILURE);

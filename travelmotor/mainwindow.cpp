@@ -8,7 +8,7 @@
 #include "numbers.h"
 #include "statusclock.h"
 #include "travelmotor.h"
-#include "verticaltextbutton.h"
+#include "verticalbutton.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -43,13 +43,6 @@ constexpr int windowHeight = 374;
 constexpr int rowPitch = 30;
 
 // A frame caption in red while the controls inside keep the ordinary text colour.
-void setCaptionRed(QGroupBox *frame) {
-    const QColor ordinary = QApplication::palette().color(QPalette::WindowText);
-    runtime::SetForeground(frame, runtime::RedField);
-    for (auto *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        runtime::SetForeground(control, ordinary);
-}
-
 QLineEdit *addInputField(QWidget *parent, const QString &name, const QRect &geometry) {
     QLineEdit *field = AddField(parent, name, geometry);
     runtime::SetBackground(field, runtime::LightBlueField);
@@ -98,7 +91,7 @@ void MainWindow::createWidgets() {
     QLabel *pictureName = AddLabel(sketchFrame, "Label24", "三合一电机", QRect(172, 277, 82, 18));
     pictureName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pictureName->setFont(runtime::FormFont("黑体", 9));
-    setCaptionRed(sketchFrame);
+    runtime::SetCaptionColor(sketchFrame, runtime::RedField);
     runtime::SetForeground(pictureName, runtime::RedField);
 
     QGroupBox *inputFrame = AddFrame(this, "Frame2", "已知参数录入", QRect(278, 6, 404, 300));
@@ -133,10 +126,9 @@ void MainWindow::createWidgets() {
             addInputField(inputFrame, QStringLiteral("Text%1").arg(i + 1), QRect(106, y, 146, 22));
         AddLabel(inputFrame, rows[i].unit, rows[i].unitText, QRect(258, y + 2, 92, 18));
     }
-    clearButton_ = new VerticalTextButton("︻清  空︼", inputFrame);
-    clearButton_->setObjectName("Command2");
-    clearButton_->setGeometry(354, top, 40, 8 * rowPitch + 22);
-    setCaptionRed(inputFrame);
+    clearButton_ = new runtime::VerticalTextButton(
+        "Command2", "︻清  空︼", QRect(354, top, 40, 8 * rowPitch + 22), inputFrame);
+    runtime::SetCaptionColor(inputFrame, runtime::RedField);
 }
 
 void MainWindow::createResultRow() {

@@ -3,16 +3,16 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-namespace girder {
+namespace runtime {
 
-VerticalButton::VerticalButton(const QString &name, const QString &text, const QRect &geometry,
-                               QWidget *parent)
+VerticalTextButton::VerticalTextButton(const QString &name, const QString &text,
+                                       const QRect &geometry, QWidget *parent)
     : QPushButton(text, parent) {
     setObjectName(name);
     setGeometry(geometry);
 }
 
-void VerticalButton::paintEvent(QPaintEvent *) {
+void VerticalTextButton::paintEvent(QPaintEvent *) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -44,4 +44,4 @@ void VerticalButton::paintEvent(QPaintEvent *) {
     }
 }
 
-} // namespace girder
+} // namespace runtime
