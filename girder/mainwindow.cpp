@@ -14,7 +14,47 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <tuple>
+
 namespace girder {
+
+// Where the label, the field and the unit of a frame's rows stand.
+struct RowColumns {
+    int labelLeft, labelWidth, fieldLeft, fieldWidth, unitWidth;
+};
+
+// The caption and the unit of one labelled row.
+struct FrameRow {
+    QString caption;
+    QString unit;
+};
+
+// One girder kind's tab: what its controls are called, which fields TextN they fill and where
+// they stand. Both tabs have a sketch, the input frame, the solve and clear buttons, the
+// result frame with the weld note and the frame of verdicts; they differ in their inputs, in
+// the numbering of their fields and in how the taller input frame of the I-beam girder leaves
+// room for the verdicts.
+struct GirderTab {
+    QString titleName;
+    QString inputFrameName;
+    QRect inputFrame;
+    int inputTop, inputPitch;
+    RowColumns inputColumns;
+    QList<FrameRow> inputRows; // filling TextN from firstInput on
+    int firstInput;
+    QString solveName, clearName;
+    QString resultFrameName;
+    QString centroidCaption;
+    int firstResult; // G, S, Yc, Ix, Wx, Iy, Wy
+    QString weldNoteName, weldNote;
+    QString verdictFrameName;
+    QRect verdictFrame;
+    int totalWeightTop;
+    RowColumns totalWeightColumns;
+    int totalWeightField; // followed by the stiffness and the strength verdicts
+    QRect stiffnessGeometry, strengthGeometry;
+};
+
 namespace {
 
 using runtime::AddField;
@@ -30,11 +70,6 @@ const QString clearCaption = QStringLiteral("︻清  空︼");
 QString fieldName(int number) {
     return QStringLiteral("Text%1").arg(number);
 }
-
-// Where the label, the field and the unit of a frame's rows stand.
-struct RowColumns {
-    int labelLeft, labelWidth, fieldLeft, fieldWidth, unitWidth;
-};
 
 QLineEdit *addRow(QGroupBox *frame, int y, const QString &caption, int fieldNumber,
                   const QString &unit, const RowColumns &columns) {
@@ -56,14 +91,82 @@ void makeResult(QLineEdit *field) {
     runtime::SetBackground(field, runtime::RedField);
 }
 
-// Sets a frame's caption colour. The caption takes the frame's text colour, which its labels
-// and fields would otherwise inherit; they keep black.
+// The sketch titles and the weld notes stand in blue.
 QLabel *addBlueLabel(QWidget *parent, const QString &name, const QString &text,
                      const QRect &geometry) {
     QLabel *label = AddLabel(parent, name, text, geometry);
     runtime::SetForeground(label, captionBlue);
     return label;
 }
+
+const GirderTab boxGirderTab = {
+    .titleName = QStringLiteral("Label1"),
+    .inputFrameName = QStringLiteral("Frame1"),
+    .inputFrame = QRect(232, 6, 220, 262),
+    .inputTop = 28,
+    .inputPitch = 32,
+    .inputColumns = RowColumns{10, 92, 104, 70, 24},
+    .inputRows = {{QStringLiteral("上翼缘厚度t1"), QStringLiteral("mm")},
+                  {QStringLiteral("下翼缘厚度t2"), QStringLiteral("mm")},
+                  {QStringLiteral("腹板厚度t3"), QStringLiteral("mm")},
+                  {QStringLiteral("上翼缘宽度B1"), QStringLiteral("mm")},
+                  {QStringLiteral("下翼缘宽度B2"), QStringLiteral("mm")},
+                  {QStringLiteral("腹板距离B3"), QStringLiteral("mm")},
+                  {QStringLiteral("腹板高度H"), QStringLiteral("mm")}},
+    .firstInput = 1,
+    .solveName = QStringLiteral("Command1"),
+    .clearName = QStringLiteral("Command2"),
+    .resultFrameName = QStringLiteral("Frame2"),
+    .centroidCaption = QStringLiteral("中心位置Yc"),
+    .firstResult = 8,
+    .weldNoteName = QStringLiteral("Label36"),
+    .weldNote = QStringLiteral("〖焊缝重量系数：1.015〗"),
+    .verdictFrameName = QStringLiteral("Frame4"),
+    .verdictFrame = QRect(232, 300, 526, 108),
+    .totalWeightTop = 30,
+    .totalWeightColumns = RowColumns{14, 64, 80, 174, 24},
+    .totalWeightField = 19,
+    .stiffnessGeometry = QRect(14, 66, 240, 24),
+    .strengthGeometry = QRect(272, 66, 240, 24),
+};
+
+const GirderTab beamGirderTab = {
+    .titleName = QStringLiteral("Label39"),
+    .inputFrameName = QStringLiteral("Frame5"),
+    .inputFrame = QRect(232, 6, 220, 404),
+    .inputTop = 24,
+    .inputPitch = 27,
+    .inputColumns = RowColumns{8, 112, 122, 58, 32},
+    .inputRows = {{QStringLiteral("梁宽度L1"), QStringLiteral("mm")},
+                  {QStringLiteral("侧板宽度L2"), QStringLiteral("mm")},
+                  {QStringLiteral("加强板宽度L3"), QStringLiteral("mm")},
+                  {QStringLiteral("包板高度h1"), QStringLiteral("mm")},
+                  {QStringLiteral("工字钢高度h2"), QStringLiteral("mm")},
+                  {QStringLiteral("工字钢露出高度h3"), QStringLiteral("mm")},
+                  {QStringLiteral("包板厚度t1"), QStringLiteral("mm")},
+                  {QStringLiteral("斜板厚度t2"), QStringLiteral("mm")},
+                  {QStringLiteral("加强板厚度t3"), QStringLiteral("mm")},
+                  {QStringLiteral("主梁总高度H"), QStringLiteral("mm")},
+                  {QStringLiteral("工字钢宽度B"), QStringLiteral("mm")},
+                  {QStringLiteral("工字钢截面面积S"), QStringLiteral("cm^2")},
+                  {QStringLiteral("工字钢惯性距Ix"), QStringLiteral("cm^4")},
+                  {QStringLiteral("工字钢惯性距Iy"), QStringLiteral("cm^4")}},
+    .firstInput = 22,
+    .solveName = QStringLiteral("Command4"),
+    .clearName = QStringLiteral("Command5"),
+    .resultFrameName = QStringLiteral("Frame6"),
+    .centroidCaption = QStringLiteral("中心位置C"),
+    .firstResult = 36,
+    .weldNoteName = QStringLiteral("Label83"),
+    .weldNote = QStringLiteral("〖焊缝重量系数：1.020〗"),
+    .verdictFrameName = QStringLiteral("Frame7"),
+    .verdictFrame = QRect(498, 300, 260, 110),
+    .totalWeightTop = 24,
+    .totalWeightColumns = RowColumns{10, 60, 72, 146, 24},
+    .totalWeightField = 43,
+    .stiffnessGeometry = QRect(10, 52, 240, 22),
+    .strengthGeometry = QRect(10, 80, 240, 22),
+};
 
 } // namespace
 
@@ -89,149 +192,73 @@ void MainWindow::createWidgets() {
     auto *beamTab = new QWidget;
     tabs_->addTab(boxTab, QStringLiteral("欧标箱行主梁"));
     tabs_->addTab(beamTab, QStringLiteral("国产工字钢包梁"));
-    createBoxGirderTab(boxTab);
-    createIBeamGirderTab(beamTab);
+    std::tie(boxSolveButton_, boxClearButton_) =
+        createGirderTab(boxTab, new BoxSectionSketch(boxTab), boxGirderTab);
+    std::tie(beamSolveButton_, beamClearButton_) =
+        createGirderTab(beamTab, new IBeamSectionSketch(beamTab), beamGirderTab);
     tabs_->setCurrentIndex(0);
     createBasicParameterFrame();
 }
 
-void MainWindow::createBoxGirderTab(QWidget *tab) {
-    QLabel *title = addBlueLabel(tab, QStringLiteral("Label1"), QStringLiteral("■主梁截面简图■"),
-                                 QRect(8, 8, 218, 20));
+std::pair<QPushButton *, QPushButton *> MainWindow::createGirderTab(QWidget *tab, QWidget *sketch,
+                                                                    const GirderTab &plan) {
+    QLabel *title =
+        addBlueLabel(tab, plan.titleName, QStringLiteral("■主梁截面简图■"), QRect(8, 8, 218, 20));
     title->setAlignment(Qt::AlignCenter);
-    (new BoxSectionSketch(tab))->setGeometry(8, 32, 218, 376);
+    sketch->setGeometry(8, 32, 218, 376);
 
-    const RowColumns inputColumns{10, 92, 104, 70, 24};
-    QGroupBox *inputs = AddFrame(tab, QStringLiteral("Frame1"), QStringLiteral("已知参数录入"),
-                                 QRect(232, 6, 220, 262));
-    const QStringList inputCaptions = {
-        QStringLiteral("上翼缘厚度t1"), QStringLiteral("下翼缘厚度t2"),
-        QStringLiteral("腹板厚度t3"),   QStringLiteral("上翼缘宽度B1"),
-        QStringLiteral("下翼缘宽度B2"), QStringLiteral("腹板距离B3"),
-        QStringLiteral("腹板高度H")};
-    for (int row = 0; row < inputCaptions.size(); ++row) {
-        QLineEdit *input = addRow(inputs, 28 + 32 * row, inputCaptions[row], row + 1,
-                                  QStringLiteral("mm"), inputColumns);
+    QGroupBox *inputs =
+        AddFrame(tab, plan.inputFrameName, QStringLiteral("已知参数录入"), plan.inputFrame);
+    for (int row = 0; row < plan.inputRows.size(); ++row) {
+        QLineEdit *input =
+            addRow(inputs, plan.inputTop + plan.inputPitch * row, plan.inputRows[row].caption,
+                   plan.firstInput + row, plan.inputRows[row].unit, plan.inputColumns);
         makeInput(input);
         addFields({input});
     }
     runtime::SetCaptionColor(inputs, runtime::RedField);
 
-    boxSolveButton_ = new runtime::VerticalTextButton(QStringLiteral("Command1"), solveCaption,
-                                                      QRect(458, 20, 34, 116), tab);
-    boxClearButton_ = new runtime::VerticalTextButton(QStringLiteral("Command2"), clearCaption,
-                                                      QRect(458, 146, 34, 116), tab);
+    QPushButton *solve =
+        new runtime::VerticalTextButton(plan.solveName, solveCaption, QRect(458, 20, 34, 116), tab);
+    QPushButton *clear = new runtime::VerticalTextButton(plan.clearName, clearCaption,
+                                                         QRect(458, 146, 34, 116), tab);
 
-    const RowColumns resultColumns{10, 84, 96, 118, 34};
-    QGroupBox *results = AddFrame(tab, QStringLiteral("Frame2"), QStringLiteral("截面参数求解"),
+    QGroupBox *results = AddFrame(tab, plan.resultFrameName, QStringLiteral("截面参数求解"),
                                   QRect(498, 6, 260, 262));
-    const QList<QPair<QString, QString>> resultRows = {
-        {QStringLiteral("理论重量G"), QStringLiteral("Kg")},
-        {QStringLiteral("截面面积S"), QStringLiteral("cm^2")},
-        {QStringLiteral("中心位置Yc"), QStringLiteral("cm")},
-        {QStringLiteral("垂直惯性距Ix"), QStringLiteral("cm^4")},
-        {QStringLiteral("截面模数Wx"), QStringLiteral("cm^3")},
-        {QStringLiteral("水平惯性距Iy"), QStringLiteral("cm^4")},
-        {QStringLiteral("截面模数Wy"), QStringLiteral("cm^3")}};
+    const QList<FrameRow> resultRows = {{QStringLiteral("理论重量G"), QStringLiteral("Kg")},
+                                        {QStringLiteral("截面面积S"), QStringLiteral("cm^2")},
+                                        {plan.centroidCaption, QStringLiteral("cm")},
+                                        {QStringLiteral("垂直惯性距Ix"), QStringLiteral("cm^4")},
+                                        {QStringLiteral("截面模数Wx"), QStringLiteral("cm^3")},
+                                        {QStringLiteral("水平惯性距Iy"), QStringLiteral("cm^4")},
+                                        {QStringLiteral("截面模数Wy"), QStringLiteral("cm^3")}};
     for (int row = 0; row < resultRows.size(); ++row) {
-        QLineEdit *result = addRow(results, 28 + 32 * row, resultRows[row].first, row + 8,
-                                   resultRows[row].second, resultColumns);
+        QLineEdit *result =
+            addRow(results, 28 + 32 * row, resultRows[row].caption, plan.firstResult + row,
+                   resultRows[row].unit, RowColumns{10, 84, 96, 118, 34});
         makeResult(result);
         addFields({result});
     }
     runtime::SetCaptionColor(results, runtime::RedField);
 
-    addBlueLabel(tab, QStringLiteral("Label36"), QStringLiteral("〖焊缝重量系数：1.015〗"),
-                 QRect(506, 274, 252, 20));
+    addBlueLabel(tab, plan.weldNoteName, plan.weldNote, QRect(506, 274, 252, 20));
 
     QGroupBox *verdicts =
-        AddFrame(tab, QStringLiteral("Frame4"), QStringLiteral("结果"), QRect(232, 300, 526, 108));
-    QLineEdit *totalWeight = addRow(verdicts, 30, QStringLiteral("主梁总重"), 19,
-                                    QStringLiteral("Kg"), RowColumns{14, 64, 80, 174, 24});
-    QLineEdit *stiffness =
-        AddField(verdicts, fieldName(20), QRect(14, 66, 240, 24), stiffnessPrompt);
-    QLineEdit *strength =
-        AddField(verdicts, fieldName(21), QRect(272, 66, 240, 24), strengthPrompt);
+        AddFrame(tab, plan.verdictFrameName, QStringLiteral("结果"), plan.verdictFrame);
+    QLineEdit *totalWeight =
+        addRow(verdicts, plan.totalWeightTop, QStringLiteral("主梁总重"), plan.totalWeightField,
+               QStringLiteral("Kg"), plan.totalWeightColumns);
+    QLineEdit *stiffness = AddField(verdicts, fieldName(plan.totalWeightField + 1),
+                                    plan.stiffnessGeometry, stiffnessPrompt);
+    QLineEdit *strength = AddField(verdicts, fieldName(plan.totalWeightField + 2),
+                                   plan.strengthGeometry, strengthPrompt);
     for (QLineEdit *result : {totalWeight, stiffness, strength})
         makeResult(result);
     stiffness->setAlignment(Qt::AlignCenter);
     strength->setAlignment(Qt::AlignCenter);
     addFields({totalWeight, stiffness, strength});
     runtime::SetCaptionColor(verdicts, runtime::RedField);
-}
-
-void MainWindow::createIBeamGirderTab(QWidget *tab) {
-    QLabel *title = addBlueLabel(tab, QStringLiteral("Label39"), QStringLiteral("■主梁截面简图■"),
-                                 QRect(8, 8, 218, 20));
-    title->setAlignment(Qt::AlignCenter);
-    (new IBeamSectionSketch(tab))->setGeometry(8, 32, 218, 376);
-
-    const RowColumns inputColumns{8, 112, 122, 58, 32};
-    QGroupBox *inputs = AddFrame(tab, QStringLiteral("Frame5"), QStringLiteral("已知参数录入"),
-                                 QRect(232, 6, 220, 404));
-    const QList<QPair<QString, QString>> inputRows = {
-        {QStringLiteral("梁宽度L1"), QStringLiteral("mm")},
-        {QStringLiteral("侧板宽度L2"), QStringLiteral("mm")},
-        {QStringLiteral("加强板宽度L3"), QStringLiteral("mm")},
-        {QStringLiteral("包板高度h1"), QStringLiteral("mm")},
-        {QStringLiteral("工字钢高度h2"), QStringLiteral("mm")},
-        {QStringLiteral("工字钢露出高度h3"), QStringLiteral("mm")},
-        {QStringLiteral("包板厚度t1"), QStringLiteral("mm")},
-        {QStringLiteral("斜板厚度t2"), QStringLiteral("mm")},
-        {QStringLiteral("加强板厚度t3"), QStringLiteral("mm")},
-        {QStringLiteral("主梁总高度H"), QStringLiteral("mm")},
-        {QStringLiteral("工字钢宽度B"), QStringLiteral("mm")},
-        {QStringLiteral("工字钢截面面积S"), QStringLiteral("cm^2")},
-        {QStringLiteral("工字钢惯性距Ix"), QStringLiteral("cm^4")},
-        {QStringLiteral("工字钢惯性距Iy"), QStringLiteral("cm^4")}};
-    for (int row = 0; row < inputRows.size(); ++row) {
-        QLineEdit *input = addRow(inputs, 24 + 27 * row, inputRows[row].first, row + 22,
-                                  inputRows[row].second, inputColumns);
-        makeInput(input);
-        addFields({input});
-    }
-    runtime::SetCaptionColor(inputs, runtime::RedField);
-
-    beamSolveButton_ = new runtime::VerticalTextButton(QStringLiteral("Command4"), solveCaption,
-                                                       QRect(458, 20, 34, 116), tab);
-    beamClearButton_ = new runtime::VerticalTextButton(QStringLiteral("Command5"), clearCaption,
-                                                       QRect(458, 146, 34, 116), tab);
-
-    const RowColumns resultColumns{10, 84, 96, 118, 34};
-    QGroupBox *results = AddFrame(tab, QStringLiteral("Frame6"), QStringLiteral("截面参数求解"),
-                                  QRect(498, 6, 260, 262));
-    const QList<QPair<QString, QString>> resultRows = {
-        {QStringLiteral("理论重量G"), QStringLiteral("Kg")},
-        {QStringLiteral("截面面积S"), QStringLiteral("cm^2")},
-        {QStringLiteral("中心位置C"), QStringLiteral("cm")},
-        {QStringLiteral("垂直惯性距Ix"), QStringLiteral("cm^4")},
-        {QStringLiteral("截面模数Wx"), QStringLiteral("cm^3")},
-        {QStringLiteral("水平惯性距Iy"), QStringLiteral("cm^4")},
-        {QStringLiteral("截面模数Wy"), QStringLiteral("cm^3")}};
-    for (int row = 0; row < resultRows.size(); ++row) {
-        QLineEdit *result = addRow(results, 28 + 32 * row, resultRows[row].first, row + 36,
-                                   resultRows[row].second, resultColumns);
-        makeResult(result);
-        addFields({result});
-    }
-    runtime::SetCaptionColor(results, runtime::RedField);
-
-    addBlueLabel(tab, QStringLiteral("Label83"), QStringLiteral("〖焊缝重量系数：1.020〗"),
-                 QRect(506, 274, 252, 20));
-
-    QGroupBox *verdicts =
-        AddFrame(tab, QStringLiteral("Frame7"), QStringLiteral("结果"), QRect(498, 300, 260, 110));
-    QLineEdit *totalWeight = addRow(verdicts, 24, QStringLiteral("主梁总重"), 43,
-                                    QStringLiteral("Kg"), RowColumns{10, 60, 72, 146, 24});
-    QLineEdit *stiffness =
-        AddField(verdicts, fieldName(44), QRect(10, 52, 240, 22), stiffnessPrompt);
-    QLineEdit *strength = AddField(verdicts, fieldName(45), QRect(10, 80, 240, 22), strengthPrompt);
-    for (QLineEdit *result : {totalWeight, stiffness, strength})
-        makeResult(result);
-    stiffness->setAlignment(Qt::AlignCenter);
-    strength->setAlignment(Qt::AlignCenter);
-    addFields({totalWeight, stiffness, strength});
-    runtime::SetCaptionColor(verdicts, runtime::RedField);
+    return {solve, clear};
 }
 
 void MainWindow::createBasicParameterFrame() {
@@ -268,10 +295,10 @@ void MainWindow::createStatusBar() {
 
 void MainWindow::createConnections() {
     runtime::OnClick(boxSolveButton_, [this] { solveBoxGirder(); });
-    runtime::OnClick(boxClearButton_, [this] { clearBoxGirderTab(); });
+    runtime::OnClick(boxClearButton_, [this] { clearTab(boxGirderTab); });
     runtime::OnClick(estimateButton_, [this] { estimateRequiredMoments(); });
     runtime::OnClick(beamSolveButton_, [this] { solveIBeamGirder(); });
-    runtime::OnClick(beamClearButton_, [this] { clearIBeamGirderTab(); });
+    runtime::OnClick(beamClearButton_, [this] { clearTab(beamGirderTab); });
 }
 
 double MainWindow::readField(int number) const {
@@ -350,19 +377,14 @@ void MainWindow::estimateRequiredMoments() {
         });
 }
 
-void MainWindow::clearBoxGirderTab() {
-    for (int number = 1; number <= 14; ++number)
+// Empties the tab's inputs, results and total weight and puts the verdict prompts back; the
+// other tab and the basic parameters stay as they are.
+void MainWindow::clearTab(const GirderTab &plan) {
+    for (int number = plan.firstInput; number < plan.firstResult + 7; ++number)
         field(number)->clear();
-    field(19)->clear();
-    field(20)->setText(stiffnessPrompt);
-    field(21)->setText(strengthPrompt);
-}
-
-void MainWindow::clearIBeamGirderTab() {
-    for (int number = 22; number <= 43; ++number)
-        field(number)->clear();
-    field(44)->setText(stiffnessPrompt);
-    field(45)->setText(strengthPrompt);
+    field(plan.totalWeightField)->clear();
+    field(plan.totalWeightField + 1)->setText(stiffnessPrompt);
+    field(plan.totalWeightField + 2)->setText(strengthPrompt);
 }
 
 } // namespace girder

@@ -3,6 +3,8 @@
 #include <QMap>
 #include <QWidget>
 
+#include <utility>
+
 #include "sectionsolve.h"
 
 class QLineEdit;
@@ -15,6 +17,8 @@ class PanelStatusBar;
 
 namespace girder {
 
+struct GirderTab;
+
 // The main window `mian` of the girder section selector: the tab control `SSTab1` with the
 // welded box girder and the I-beam girder, each with sketch, inputs, solve and clear buttons
 // and results; under it the crane's basic parameters with the estimate of the required moments
@@ -26,8 +30,9 @@ public:
 
 private:
     void createWidgets();
-    void createBoxGirderTab(QWidget *tab);
-    void createIBeamGirderTab(QWidget *tab);
+    // Builds one girder tab around its sketch; gives its solve and clear buttons.
+    std::pair<QPushButton *, QPushButton *> createGirderTab(QWidget *tab, QWidget *sketch,
+                                                            const GirderTab &plan);
     void createBasicParameterFrame();
     void createStatusBar();
     void createConnections();
@@ -35,8 +40,7 @@ private:
     void solveBoxGirder();
     void solveIBeamGirder();
     void estimateRequiredMoments();
-    void clearBoxGirderTab();
-    void clearIBeamGirderTab();
+    void clearTab(const GirderTab &plan);
 
     // TextN of the window.
     QLineEdit *field(int number) const { return fields_.value(number); }
