@@ -7,6 +7,7 @@ namespace {
 
 using runtime::Checked;
 using runtime::Divide;
+using runtime::Power;
 
 // Row bounds of total cycles; each band includes its upper bound. Cycles above the last bound
 // fall in the last row.
@@ -52,10 +53,6 @@ std::optional<std::size_t> spectrumColumn(float factor) {
     return std::nullopt;
 }
 
-double cube(double value) {
-    return Checked(Checked(value * value) * value);
-}
-
 } // namespace
 
 double TotalCycles(const Duty &duty) {
@@ -67,7 +64,8 @@ float LoadSpectrumFactor(const LoadSpectrum &spectrum) {
     double sum = 0;
     for (std::size_t i = 0; i < spectrum.loads.size(); ++i) {
         const double ratio = Divide(spectrum.loads[i], spectrum.maximumLoad);
-        sum = Checked(sum + Checked(cube(ratio) * Divide(spectrum.shares[i], 100)));
+        // The cube is the power operator of the hand formula, (load / maximum load) ^ 3.
+        sum = Checked(sum + Checked(Power(ratio, 3) * Divide(spectrum.shares[i], 100)));
     }
     return runtime::ToSingle(sum);
 }

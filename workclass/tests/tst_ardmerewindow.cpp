@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,10 @@ private slots:
     void init();
     void cleanup();
     void workedExample();
+    void bandEdgesThroughControls_data();
+    void bandEdgesThroughControls();
+    void controlTextsAndColours_data();
+    void controlTextsAndColours();
     void missingInputsAreToldOnceEach();
     void factorAboveOneKeepsResult();
     void absurdInputsAreTold_data();
@@ -66,6 +71,100 @@ void ArdmereWindowTest::workedExample() {
     calculate();
     QCOMPARE(field(15)->text(), QStringLiteral("A8/5m"));
     QVERIFY(messages.messages.isEmpty());
+}
+
+void ArdmereWindowTest::bandEdgesThroughControls_data() {
+    // Text1 to Text14 in order; fields left out stay empty.
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("expected");
+    // C = 80 h × 270 × 1 year × 60 / 81 min = 16000 exactly.
+    QTest::newRow("C 16000 in first row")
+        << QStringList{"80", "81", "1", "10", "10", "60"} << "A2/1Bm";
+    QTest::newRow("C just above 16000")
+        << QStringList{"80", "81", "1.0000001", "10", "10", "60"} << "A3/1Bm";
+    // C = 20 h × 270 × 1000 years × 60 / 81 min = 4000000 exactly.
+    QTest::newRow("C 4000000 in ninth row")
+        << QStringList{"20", "81", "1000", "10", "10", "10"} << "A7/4m";
+    QTest::newRow("C above 4000000")
+        << QStringList{"20", "81", "1000.0001", "10", "10", "10"} << "A8/5m";
+    // C = 10 h × 270 × 50 years × 60 / 27 min = 300000, the row of 250000 < C ≤ 500000.
+    QTest::newRow("Kp 0.125") << QStringList{"10", "27", "50", "10", "10", "12.5"} << "A4/1Am";
+    QTest::newRow("Kp just above 0.125, 0.125 as a single")
+        << QStringList{"10", "27", "50", "10", "10", "12.500000001"} << "A4/1Am";
+    QTest::newRow("Kp above 0.125 as a single")
+        << QStringList{"10", "27", "50", "10", "10", "12.51"} << "A5/2m";
+    QTest::newRow("Kp 0.25") << QStringList{"10", "27", "50", "10", "10", "25"} << "A5/2m";
+    QTest::newRow("Kp 0.5") << QStringList{"10", "27", "50", "10", "10", "50"} << "A6/3m";
+    QTest::newRow("Kp 1") << QStringList{"10", "27", "50", "10", "10", "100"} << "A7/4m";
+    QTest::newRow("all load rows empty") << QStringList{"10", "27", "50", "10"} << "A4/1Am";
+    QTest::newRow("two loads summed")
+        << QStringList{"10", "27", "50", "10", "5", "100", "10", "10"} << "A5/2m";
+    QTest::newRow("blanks and trailing letters")
+        << QStringList{" 1 0", "27 min", "5 0", "1 0", "10t", "50%"} << "A6/3m";
+}
+
+void ArdmereWindowTest::bandEdgesThroughControls() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, expected);
+    MessageRecorder messages;
+    for (int number = 1; number <= inputs.size(); ++number)
+        TypeInto(field(number), inputs[number - 1]);
+    calculate();
+    QCOMPARE(field(15)->text(), expected);
+    QVERIFY(messages.messages.isEmpty());
+}
+
+void ArdmereWindowTest::controlTextsAndColours_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour"); // text colour, or background of a field
+    const QColor black(Qt::black);
+    const QColor red(255, 0, 0);
+    const QColor darkBlue(0, 0, 192);
+    const QColor lightBlue(192, 192, 255);
+    QTest::newRow("Label3") << "Label3"
+                            << "2、每" << black;
+    QTest::newRow("Label6") << "Label6"
+                            << "年(270天/年)" << black;
+    QTest::newRow("Label19") << "Label19"
+                             << "%" << black;
+    QTest::newRow("Label10") << "Label10"
+                             << "吨      占" << black;
+    QTest::newRow("Label20") << "Label20"
+                             << "说明：仅以5次载荷为代表" << red;
+    QTest::newRow("Label21") << "Label21"
+                             << "A0-A3/1Bm：不经常使用" << black;
+    QTest::newRow("Label22") << "Label22"
+                             << "   A4/1Am：经常轻闲地使用" << black;
+    QTest::newRow("Label27") << "Label27"
+                             << "    A8/5m：繁忙地使用" << black;
+    QTest::newRow("Label30") << "Label30" << QString(38, QLatin1Char('<')) << black;
+    QTest::newRow("Label26") << "Label26"
+                             << "〖机构、零部件工作级别可按此方法计算〗" << red;
+    QTest::newRow("Label28") << "Label28"
+                             << "机构工作级别：M1～M8" << darkBlue;
+    QTest::newRow("Label29") << "Label29"
+                             << "零部件工作级别：E1～E8" << darkBlue;
+    QTest::newRow("Text1") << "Text1" << QString() << lightBlue;
+    QTest::newRow("Text14") << "Text14" << QString() << lightBlue;
+    QTest::newRow("Text15") << "Text15"
+                            << "A/m" << red;
+}
+
+void ArdmereWindowTest::controlTextsAndColours() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QColor, colour);
+    if (name.startsWith("Text")) {
+        auto *edit = Find<QLineEdit>(window_, name);
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(edit->palette().color(QPalette::Base), colour);
+        QCOMPARE(edit->alignment(), Qt::AlignCenter);
+    } else {
+        auto *label = Find<QLabel>(window_, name);
+        QCOMPARE(label->text(), text);
+        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+    }
 }
 
 void ArdmereWindowTest::missingInputsAreToldOnceEach() {
@@ -171,6 +270,11 @@ void ArdmereWindowTest::tablesOpenOnce() {
     QVERIFY(texts(mechanismTable).contains("用途特征"));
     QVERIFY(texts(craneTable).contains("用途特点"));
     QCOMPARE(texts(mechanismTable).count("—"), 23);
+
+    // Closing the main window ends the program, so the open tables go with it.
+    delete window_;
+    window_ = nullptr;
+    QCOMPARE(countWindows("Form2") + countWindows("Form3"), 0);
 }
 
 QTEST_MAIN(ArdmereWindowTest)
