@@ -42,7 +42,7 @@ constexpr int windowWidth = 690;
 constexpr int windowHeight = 374;
 constexpr int rowPitch = 30;
 
-// A frame caption in red while the controls inside keep the ordinary text colour.
+// A known quantity: light blue, its text from the left.
 QLineEdit *addInputField(QWidget *parent, const QString &name, const QRect &geometry) {
     QLineEdit *field = AddField(parent, name, geometry);
     runtime::SetBackground(field, runtime::LightBlueField);
@@ -66,8 +66,10 @@ double readQuantity(const QLineEdit *field, const char *quantity) {
     }
 }
 
-template <typename Number> QString resultText(const std::optional<Number> &value) {
-    return value ? runtime::ToQt(runtime::NumberText(*value)) : QString();
+// A result in its precision; a step that the sizing did not reach leaves the field alone.
+template <typename Number> void writeResult(QLineEdit *field, const std::optional<Number> &value) {
+    if (value)
+        field->setText(runtime::ToQt(runtime::NumberText(*value)));
 }
 
 } // namespace
@@ -182,28 +184,15 @@ Inputs MainWindow::readInputs() const {
     return inputs;
 }
 
+// Writes each result that the sizing reached; a step that stopped it leaves its field and those
+// after it as they stood, and its cause is told after the results that were formed.
 void MainWindow::calculate() {
-    QLineEdit *power = fields_[8];
-    QLineEdit *torque = fields_[9];
-    QLineEdit *speed = fields_[10];
-
-    // Results of an earlier sizing never stand beside the new ones: a step that cannot be
-    // completed leaves its field, and those after it, empty.
-    Inputs inputs;
-    try {
-        inputs = readInputs();
-    } catch (const runtime::RuntimeError &) {
-        for (QLineEdit *result : {power, torque, speed})
-            result->clear();
-        throw;
-    }
-
-    const Result result = Calculate(inputs);
+    const Result result = Calculate(readInputs());
     if (!result.wheel.inRange)
         runtime::ShowMessage("您选择的车轮不在范围内", runtime::InformationMessage, "注意！");
-    power->setText(resultText(result.power));
-    torque->setText(resultText(result.torque));
-    speed->setText(resultText(result.wheelSpeed));
+    writeResult(fields_[8], result.power);
+    writeResult(fields_[9], result.torque);
+    writeResult(fields_[10], result.wheelSpeed);
     if (result.stop)
         throw *result.stop;
 }
