@@ -13,6 +13,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 
 namespace fenwold {
 namespace {
@@ -92,7 +93,9 @@ bool ParseFieldNumber(const QString &text, float &value) {
 }
 
 QString FieldNumberText(float value) {
-    return QString::asprintf("%.6g", double(value));
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6g", double(value));
+    return QString::fromLatin1(text);
 }
 
 SectionInputDialog::SectionInputDialog(const char *className, int shape, const QString &caption,

@@ -298,7 +298,7 @@ void CMainFrame::createStatusBar() {
     m_wndStatusBar->setObjectName(QString::number(CommandViewStatusBar));
     setStatusBar(m_wndStatusBar);
     m_messagePane = new QLabel(QStringLiteral("就绪"), m_wndStatusBar);
-    m_messagePane->setObjectName(QStringLiteral("59142"));
+    m_messagePane->setObjectName(QStringLiteral("0")); // the separator pane of the prompts
     m_wndStatusBar->addWidget(m_messagePane, 1);
     // The lock-key indicators; the keyboard's lock states are not known here, so they stay
     // shown in the dimmed form.

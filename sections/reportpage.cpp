@@ -6,6 +6,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 namespace fenwold {
 namespace {
@@ -177,7 +179,14 @@ bool isShape(int shape) {
 } // namespace
 
 QString ReportNumber(float value) {
-    return QString::asprintf("%.1f", double(value));
+    // The C library's fixed-point conversion rounds the exact binary value, so a float lying
+    // exactly on a half (12417.25) goes to the even digit; Qt's own formatting would round it up.
+    // A quotient without a value prints as "nan" whatever its sign bit.
+    if (std::isnan(value))
+        return QStringLiteral("nan");
+    char text[64];
+    std::snprintf(text, sizeof text, "%.1f", double(value));
+    return QString::fromLatin1(text);
 }
 
 QList<ReportItem> ReportItems(const SectionRecord &record) {

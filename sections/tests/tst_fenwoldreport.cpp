@@ -163,6 +163,13 @@ private slots:
         QTest::newRow("infinite quotient") << std::numeric_limits<float>::infinity() << "inf";
         QTest::newRow("undefined quotient") << std::numeric_limits<float>::quiet_NaN() << "nan";
         QTest::newRow("zero") << 0.0f << "0.0";
+        // a float exactly on a half rounds to the even digit, as the C conversion does
+        QTest::newRow("half, down to even") << 12417.25f << "12417.2";
+        QTest::newRow("half, up to even") << 2.75f << "2.8";
+        QTest::newRow("negative half") << -0.25f << "-0.2";
+        QTest::newRow("just above a half") << 0.2500001f << "0.3";
+        QTest::newRow("undefined quotient with its sign bit set")
+            << -std::numeric_limits<float>::quiet_NaN() << "nan";
     }
     void numbersWithOneDecimal() {
         QFETCH(float, value);
