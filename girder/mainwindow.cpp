@@ -82,6 +82,16 @@ QLineEdit *addRow(QGroupBox *frame, int y, const QString &caption, int fieldNumb
     return field;
 }
 
+// A frame's labelled rows, one under the other, filling TextN from firstField on.
+QList<QLineEdit *> addRows(QGroupBox *frame, int top, int pitch, const QList<FrameRow> &rows,
+                           int firstField, const RowColumns &columns) {
+    QList<QLineEdit *> fields;
+    for (int row = 0; row < rows.size(); ++row)
+        fields.append(addRow(frame, top + pitch * row, rows[row].caption, firstField + row,
+                             rows[row].unit, columns));
+    return fields;
+}
+
 void makeInput(QLineEdit *field) {
     field->setAlignment(Qt::AlignCenter);
     runtime::SetBackground(field, runtime::LightBlueField);
@@ -209,13 +219,11 @@ std::pair<QPushButton *, QPushButton *> MainWindow::createGirderTab(QWidget *tab
 
     QGroupBox *inputs =
         AddFrame(tab, plan.inputFrameName, QStringLiteral("已知参数录入"), plan.inputFrame);
-    for (int row = 0; row < plan.inputRows.size(); ++row) {
-        QLineEdit *input =
-            addRow(inputs, plan.inputTop + plan.inputPitch * row, plan.inputRows[row].caption,
-                   plan.firstInput + row, plan.inputRows[row].unit, plan.inputColumns);
+    const QList<QLineEdit *> inputFields = addRows(
+        inputs, plan.inputTop, plan.inputPitch, plan.inputRows, plan.firstInput, plan.inputColumns);
+    for (QLineEdit *input : inputFields)
         makeInput(input);
-        addFields({input});
-    }
+    addFields(inputFields);
     runtime::SetCaptionColor(inputs, runtime::RedField);
 
     QPushButton *solve =
@@ -232,13 +240,11 @@ std::pair<QPushButton *, QPushButton *> MainWindow::createGirderTab(QWidget *tab
                                         {QStringLiteral("截面模数Wx"), QStringLiteral("cm^3")},
                                         {QStringLiteral("水平惯性距Iy"), QStringLiteral("cm^4")},
                                         {QStringLiteral("截面模数Wy"), QStringLiteral("cm^3")}};
-    for (int row = 0; row < resultRows.size(); ++row) {
-        QLineEdit *result =
-            addRow(results, 28 + 32 * row, resultRows[row].caption, plan.firstResult + row,
-                   resultRows[row].unit, RowColumns{10, 84, 96, 118, 34});
+    const QList<QLineEdit *> resultFields =
+        addRows(results, 28, 32, resultRows, plan.firstResult, RowColumns{10, 84, 96, 118, 34});
+    for (QLineEdit *result : resultFields)
         makeResult(result);
-        addFields({result});
-    }
+    addFields(resultFields);
     runtime::SetCaptionColor(results, runtime::RedField);
 
     addBlueLabel(tab, plan.weldNoteName, plan.weldNote, QRect(506, 274, 252, 20));
