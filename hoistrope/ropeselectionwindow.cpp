@@ -111,14 +111,9 @@ void RopeSelectionWindow::calculate() {
     for (const std::string &advice : Advice(lift_))
         runtime::ShowMessage(ToQt(advice));
 
-    try {
-        SelectRope(lift_, selection_);
-    } catch (...) {
-        // No diameter or shackle of an earlier lift_ stays beside the inputs that failed.
-        diameterField_->clear();
-        shackleField_->clear();
-        throw;
-    }
+    // A step that cannot be computed stops the click with its cause before either result is
+    // written, so the diameter and shackle already on the window stay as they were.
+    SelectRope(lift_, selection_);
 
     diameterField_->setText(
         selection_.ropeDiameter ? ToQt(runtime::NumberText(*selection_.ropeDiameter)) : QString());

@@ -105,33 +105,21 @@ void LugCheckWindow::createConnections() {
     runtime::OnClick(checkButton_, [this] { check(); });
 }
 
-void LugCheckWindow::clearVerdictsFrom(int section) {
-    for (int i = section; i < verdictFields_.size(); ++i)
-        verdictFields_[i]->clear();
-    conclusionField_->clear();
-}
-
 void LugCheckWindow::check() {
-    LugCheck result;
-    try {
-        LugInputs lug;
-        lug.force = readField(lugFields_[Force]);
-        lug.angle = readField(angleField_);
-        lug.baseLength = readField(lugFields_[BaseLength]);
-        lug.topRadius = readField(lugFields_[TopRadius]);
-        lug.thickness = readField(lugFields_[Thickness]);
-        lug.allowable = readField(allowableField_);
-        lug.holeRadius = HoleRadius(FromQt(lugFields_[HoleDiameter]->text()));
-        result = CheckLug(lug);
-    } catch (...) {
-        clearVerdictsFrom(0);
-        throw;
-    }
+    LugInputs lug;
+    lug.force = readField(lugFields_[Force]);
+    lug.angle = readField(angleField_);
+    lug.baseLength = readField(lugFields_[BaseLength]);
+    lug.topRadius = readField(lugFields_[TopRadius]);
+    lug.thickness = readField(lugFields_[Thickness]);
+    lug.allowable = readField(allowableField_);
+    lug.holeRadius = HoleRadius(FromQt(lugFields_[HoleDiameter]->text()));
+    const LugCheck result = CheckLug(lug);
 
+    // Each section's verdict is written as the check reaches it. A step that cannot be
+    // computed stops the check with its cause; the sections after it keep what they showed.
     for (int i = 0; i < static_cast<int>(result.verdicts.size()); ++i)
         verdictFields_[i]->setText(ToQt(result.verdicts[static_cast<std::size_t>(i)]));
-    // No verdict of an earlier lug stays beside the sections this check could not reach.
-    clearVerdictsFrom(static_cast<int>(result.verdicts.size()));
     if (result.stop)
         throw *result.stop;
 

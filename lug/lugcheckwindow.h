@@ -18,7 +18,6 @@ private:
     void createWidgets();
     void createConnections();
     void check();
-    void clearVerdictsFrom(int section);
 
     QList<QLineEdit *> lugFields_;         // Text1(0) … Text1(4): F, L, 2r, R, δ
     QLineEdit *angleField_ = nullptr;      // Text2

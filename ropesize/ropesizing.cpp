@@ -48,10 +48,9 @@ RopeResults SizeRope(RopeValues &values, const RopeInputs &inputs, const StringT
     values.safetyFactor = runtime::RoundToInt16(runtime::ReadNumber(inputs.safetyFactor));
     values.grade = runtime::RoundToInt16(runtime::ReadNumber(inputs.grade));
 
-    // K·P is taken in single precision, as the force is kept; the division and the root in
-    // double, and the diameter is stored as a single again.
-    const float factoredForce =
-        runtime::ToSingle(static_cast<double>(values.safetyFactor) * values.force);
+    // The breaking force needed, K·P, over 0.3·σb is worked in double from the kept force;
+    // only the diameter is stored as a single again.
+    const double factoredForce = values.safetyFactor * static_cast<double>(values.force);
     const double breakingArea = runtime::Divide(factoredForce, 0.3 * values.grade);
     values.diameter = runtime::ToSingle(runtime::SquareRoot(breakingArea));
 

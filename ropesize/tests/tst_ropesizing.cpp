@@ -60,6 +60,21 @@ void RopeSizingTest::standardSize_data() {
                                                                << "6×19"
                                                                << "28.0"
                                                                << "10";
+    // K·P = 533.91 kgf worked in double puts d on 3.7 in single precision, so the next size
+    // is taken; K·P rounded to a single first would leave d just under 3.7.
+    QTest::newRow("factored force in double: exactly 3.7 takes the next size") << "0.106782"
+                                                                               << "5"
+                                                                               << "130"
+                                                                               << "6×19"
+                                                                               << "4.0"
+                                                                               << "14";
+    // K·P = 9E42 kgf lies beyond the single range; only the diameter is kept as a single.
+    QTest::newRow("factored force beyond single precision") << "3E35"
+                                                            << "30000"
+                                                            << "150"
+                                                            << "6×19"
+                                                            << "447213600000000000000.0"
+                                                            << "";
     QTest::newRow("computed exactly 50.0 beyond 8×19") << "20"
                                                        << "6"
                                                        << "160"
@@ -161,10 +176,6 @@ void RopeSizingTest::undefinedArithmeticStops_data() {
     QTest::newRow("force beyond single precision") << "1E40"
                                                    << "6"
                                                    << "150" << runtime::ErrorKind::Overflow;
-    QTest::newRow("force times factor beyond single precision")
-        << "3E35"
-        << "30000"
-        << "150" << runtime::ErrorKind::Overflow;
 }
 
 void RopeSizingTest::undefinedArithmeticStops() {
