@@ -72,7 +72,9 @@ void WriteReport(const SheaveLayout &layout, double H, int arrangement,
         throw liftTooLong;
 
     // The end and the step are fixed when the descent starts.
-    const double end = runtime::Checked(H + layout.h0);
+    const double end = H + layout.h0;
+    if (!std::isfinite(end))
+        throw RuntimeError(ErrorKind::Overflow, "起升高度H与上极限h0之和超出计算范围（溢出）");
     int lines = 0;
     for (double y = layout.h0; y <= end; y += HeightStep) {
         if (++lines > MaxReportLines)

@@ -6,6 +6,7 @@
 #include "message.h"
 #include "numbers.h"
 #include "reevingpicture.h"
+#include "runtimeerror.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -242,9 +243,20 @@ void Form1::confirmChoice() {
     setOptionsEnabled(false);
 }
 
+// A field whose number lies beyond the range of a double stops the calculation with the name
+// of the dimension, as the engineer knows it from its label.
 double Form1::readField(int number) const {
-    return runtime::ReadNumber(
-        runtime::FromQt(fields_[static_cast<std::size_t>(number - 1)]->text()));
+    static const char *const names[] = {"起升高度H", "上极限h0",  "l0", "h",
+                                        "R0",        "R1",        "R2", "小滑轮R3",
+                                        "大滑轮R4",  "滑轮倍率n", "h1", "l1"};
+    const auto index = static_cast<std::size_t>(number - 1);
+    try {
+        return runtime::ReadNumber(runtime::FromQt(fields_[index]->text()));
+    } catch (const runtime::RuntimeError &error) {
+        throw runtime::RuntimeError(error.kind(), std::string(names[index]) +
+                                                      " 的数值过大，超出计算范围（" + error.what() +
+                                                      "）");
+    }
 }
 
 // 计算: Entering → Reported. A step that cannot be computed stops the report with its cause;

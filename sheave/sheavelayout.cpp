@@ -19,12 +19,20 @@ struct CentreLine {
     double squaredLength;
 };
 
+// A dimension so large (or a centre line so steep) that its square or slope leaves the range
+// of the calculation: the engineer is told which inputs to look at rather than a bare overflow.
+double withinRange(double value) {
+    if (!std::isfinite(value))
+        throw RuntimeError(ErrorKind::Overflow, "尺寸数值过大，超出计算范围（溢出）");
+    return value;
+}
+
 CentreLine centreLine(double rise, double run, const char *sameVerticalCause) {
     if (run == 0)
         throw RuntimeError(ErrorKind::DivisionByZero,
                            std::string(sameVerticalCause) + "，钢丝绳的方向无法确定");
-    return {std::atan(runtime::Checked(rise / run)),
-            runtime::Checked(runtime::Checked(rise * rise) + runtime::Checked(run * run))};
+    return {std::atan(withinRange(rise / run)),
+            withinRange(withinRange(rise * rise) + withinRange(run * run))};
 }
 
 CentreLine toDrum(double y, double x) {
@@ -44,7 +52,7 @@ CentreLine toBalanceArmPoint(const SheaveLayout &layout, double y, double x) {
 // circles whose radii add up (crossed tangent) or differ (open tangent) to r. Odd in r. When
 // the centre distance is not longer than |r| the rope cannot touch both circles.
 double tangentAngle(double r, const CentreLine &line, const char *tooCloseCause) {
-    const double clearance = runtime::Checked(line.squaredLength - runtime::Checked(r * r));
+    const double clearance = withinRange(line.squaredLength - withinRange(r * r));
     if (clearance <= 0)
         throw RuntimeError(clearance == 0 ? ErrorKind::DivisionByZero : ErrorKind::InvalidCall,
                            std::string(tooCloseCause) + "，钢丝绳无法与两者相切");

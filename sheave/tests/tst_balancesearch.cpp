@@ -1,4 +1,5 @@
 #include "balancesearch.h"
+#include "initiallayout.h"
 #include "runtimeerror.h"
 
 #include <QTest>
@@ -8,22 +9,6 @@
 using sheave::SheaveLayout;
 
 namespace {
-
-SheaveLayout initialLayout() {
-    SheaveLayout layout;
-    layout.h0 = 2884;
-    layout.l0 = 1565;
-    layout.h = 0;
-    layout.R0 = 800;
-    layout.R1 = 450;
-    layout.R2 = 450;
-    layout.R3 = 300;
-    layout.R4 = 560;
-    layout.n = 6;
-    layout.h1 = 625;
-    layout.l1 = 2068;
-    return layout;
-}
 
 constexpr double initialLift = 34000;
 
@@ -164,29 +149,41 @@ void BalanceSearchTest::searchAlwaysEnds() {
 void BalanceSearchTest::undefinedStepStopsTheReport_data() {
     QTest::addColumn<double>("l0");
     QTest::addColumn<double>("fixedSheaveDrop");
+    QTest::addColumn<double>("upperLimit");
     QTest::addColumn<double>("H");
     QTest::addColumn<int>("linesBefore");
     QTest::addColumn<QString>("cause");
-    QTest::newRow("l0 = 1") << 1.0 << 0.0 << initialLift << 0
+    QTest::newRow("l0 = 1") << 1.0 << 0.0 << 2884.0 << initialLift << 0
                             << "高度为 34000 mm 时，卷筒与定滑轮的水平距离l0过小";
     QTest::newRow("distance rounds to nothing")
-        << 0.5 << 0.0 << initialLift << 0 << "高度为 34000 mm 时，滑轮与卷筒的距离x不足 0.5 mm";
+        << 0.5 << 0.0 << 2884.0 << initialLift << 0
+        << "高度为 34000 mm 时，滑轮与卷筒的距离x不足 0.5 mm";
     // The block passes the level of a fixed sheave hung 20 m below the drum, and runs into it.
-    QTest::newRow("block meets the fixed sheave")
-        << 1565.0 << 20000.0 << initialLift << 33 << "mm 时，动滑轮与定滑轮的中心距不大于";
+    QTest::newRow("block meets the fixed sheave") << 1565.0 << 20000.0 << 2884.0 << initialLift
+                                                  << 33 << "mm 时，动滑轮与定滑轮的中心距不大于";
     QTest::newRow("lift of more than 100000 lines")
-        << 1565.0 << 0.0 << 5.0e7 << 0 << "起升高度H过大";
+        << 1565.0 << 0.0 << 2884.0 << 5.0e7 << 0 << "起升高度H过大";
+    // Squares of such dimensions leave the range of a double.
+    QTest::newRow("fixed sheave drop out of range")
+        << 1565.0 << 1.0e200 << 2884.0 << initialLift << 0
+        << "高度为 34000 mm 时，尺寸数值过大，超出计算范围（溢出）";
+    QTest::newRow("upper limit out of range")
+        << 1565.0 << 0.0 << 1.0e200 << initialLift << 0 << "尺寸数值过大，超出计算范围（溢出）";
+    QTest::newRow("lowest depth out of range")
+        << 1565.0 << 0.0 << -1.7e308 << -1.0e308 << 0 << "起升高度H与上极限h0之和超出计算范围";
 }
 
 void BalanceSearchTest::undefinedStepStopsTheReport() {
     QFETCH(double, l0);
     QFETCH(double, fixedSheaveDrop);
+    QFETCH(double, upperLimit);
     QFETCH(double, H);
     QFETCH(int, linesBefore);
     QFETCH(QString, cause);
     SheaveLayout layout = initialLayout();
     layout.l0 = l0;
     layout.h = fixedSheaveDrop;
+    layout.h0 = upperLimit;
     QStringList lines;
     try {
         sheave::WriteReport(

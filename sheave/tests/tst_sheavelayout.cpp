@@ -1,30 +1,10 @@
+#include "initiallayout.h"
 #include "runtimeerror.h"
 #include "sheavelayout.h"
 
 #include <QTest>
 
 using sheave::SheaveLayout;
-
-namespace {
-
-// The window's initial dimensions.
-SheaveLayout initialLayout() {
-    SheaveLayout layout;
-    layout.h0 = 2884;
-    layout.l0 = 1565;
-    layout.h = 0;
-    layout.R0 = 800;
-    layout.R1 = 450;
-    layout.R2 = 450;
-    layout.R3 = 300;
-    layout.R4 = 560;
-    layout.n = 6;
-    layout.h1 = 625;
-    layout.l1 = 2068;
-    return layout;
-}
-
-} // namespace
 
 class SheaveLayoutTest : public QObject {
     Q_OBJECT
