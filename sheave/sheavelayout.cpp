@@ -75,9 +75,13 @@ double drumFallAngle(const SheaveLayout &layout, int arrangement, const CentreLi
                               : "卷筒与动滑轮的中心距不大于 |R0-R1|");
 }
 
-// The net horizontal pull from the weighted sum of direction cosines.
+// The net horizontal pull from the weighted sum of direction cosines. Each cosine is at most 1,
+// so only a reeving ratio beyond all measure can carry the sum out of range.
 double horizontalPull(double directionCosineSum) {
-    return std::fabs(runtime::Checked(100 * directionCosineSum));
+    const double pull = 100 * directionCosineSum;
+    if (!std::isfinite(pull))
+        throw RuntimeError(ErrorKind::Overflow, "滑轮倍率n过大，超出计算范围（溢出）");
+    return std::fabs(pull);
 }
 
 constexpr const char *movingToFixedOpen = "动滑轮与定滑轮的中心距不大于 |R1-R2|";

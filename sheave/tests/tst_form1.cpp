@@ -244,6 +244,9 @@ void Form1Test::undefinedGeometryStopsWithItsCause_data() {
     QTest::newRow("upper limit within the drum")
         << "Text2"
         << "100" << 0 << "卷筒与动滑轮的中心距不大于 R0+R1";
+    QTest::newRow("reeving ratio beyond measure")
+        << "Text10"
+        << "1e308" << 0 << "高度为 34000 mm 时，滑轮倍率n过大，超出计算范围（溢出）";
     QTest::newRow("reeving ratio beyond any number")
         << "Text10"
         << "1e999" << 0 << "滑轮倍率n 的数值过大，超出计算范围（溢出）";
