@@ -317,7 +317,9 @@ CraneParameters MainWindow::readCraneParameters() const {
 
 ResultWriter MainWindow::writerFor(const QMap<Result, int> &fieldOfResult) const {
     return [this, fieldOfResult](Result result, const std::string &text) {
-        field(fieldOfResult.value(result))->setText(runtime::ToQt(text));
+        QLineEdit *shown = field(fieldOfResult.value(result));
+        shown->setText(runtime::ToQt(text));
+        shown->setCursorPosition(0); // a result too long for its field shows its leading digits
     };
 }
 

@@ -68,8 +68,10 @@ double readQuantity(const QLineEdit *field, const char *quantity) {
 
 // A result in its precision; a step that the sizing did not reach leaves the field alone.
 template <typename Number> void writeResult(QLineEdit *field, const std::optional<Number> &value) {
-    if (value)
-        field->setText(runtime::ToQt(runtime::NumberText(*value)));
+    if (!value)
+        return;
+    field->setText(runtime::ToQt(runtime::NumberText(*value)));
+    field->setCursorPosition(0); // a result too long for its field shows its leading digits
 }
 
 } // namespace
@@ -140,20 +142,25 @@ void MainWindow::createResultRow() {
         const char *label;
         const char *labelText;
         const char *field;
+        int fieldWidth;
         const char *unit;
         const char *unitText;
+        int unitWidth;
     };
+    // Power and torque are doubles of up to 15 digits; the speed, a single, has 7 at most.
     const ResultRow results[] = {
-        {"Label18", "功率", "Text9", "Label19", "KW"},
-        {"Label20", "扭矩", "Text10", "Label21", "Nm"},
-        {"Label22", "转速", "Text11", "Label23", "r/min"},
+        {"Label18", "功率", "Text9", 120, "Label19", "KW", 22},
+        {"Label20", "扭矩", "Text10", 120, "Label21", "Nm", 22},
+        {"Label22", "转速", "Text11", 80, "Label23", "r/min", 40},
     };
-    int x = 146;
+    int x = 144;
     for (int i = 0; i < 3; ++i) {
-        AddLabel(this, results[i].label, results[i].labelText, QRect(x, y + 4, 30, 18));
-        fields_[8 + i] = addResultField(this, results[i].field, QRect(x + 30, y + 1, 96, 24));
-        AddLabel(this, results[i].unit, results[i].unitText, QRect(x + 130, y + 4, 40, 18));
-        x += 172;
+        const ResultRow &row = results[i];
+        AddLabel(this, row.label, row.labelText, QRect(x, y + 4, 30, 18));
+        fields_[8 + i] = addResultField(this, row.field, QRect(x + 30, y + 1, row.fieldWidth, 24));
+        x += 30 + row.fieldWidth + 4;
+        AddLabel(this, row.unit, row.unitText, QRect(x, y + 4, row.unitWidth, 18));
+        x += row.unitWidth + 10;
     }
 
     auto *statusBar = new runtime::PanelStatusBar("St1", this);

@@ -57,6 +57,7 @@ private slots:
     void beamGirderWorkedExample();
     void estimateWithoutParametersAsksAndGoesOn();
     void emptyRequirementsPassStiffness();
+    void longResultsShowTheirLeadingDigits();
     void clearEmptiesOnlyItsTab_data();
     void clearEmptiesOnlyItsTab();
     void zeroDivisorStopsWithCause_data();
@@ -231,6 +232,19 @@ void CorvellWindowTest::emptyRequirementsPassStiffness() {
     type({{18, "24132.49"}});
     Click(button(1));
     QCOMPARE(field(20)->text(), QStringLiteral("刚度不合格"));
+}
+
+// A result longer than its field, such as 15 digits in exponent form, is shown from its first
+// digit, never as a tail that reads like another number.
+void CorvellWindowTest::longResultsShowTheirLeadingDigits() {
+    type(boxExample);
+    type({{7, "3e7"}, {15, "1e9"}, {16, "3.3e8"}});
+    Click(button(3));
+    Click(button(1));
+    QCOMPARE(field(11)->text(), QStringLiteral("2.70013500009E+18"));
+    QCOMPARE(field(17)->text(), QStringLiteral("8.712E+27"));
+    for (int number : {8, 9, 10, 11, 12, 13, 14, 17, 18, 19})
+        QCOMPARE(field(number)->cursorPosition(), 0);
 }
 
 void CorvellWindowTest::clearEmptiesOnlyItsTab_data() {

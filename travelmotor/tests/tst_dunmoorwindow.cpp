@@ -1,7 +1,9 @@
 #include "formtest.h"
+#include "formwidgets.h"
 #include "mainwindow.h"
 #include "statusclock.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -36,6 +38,7 @@ QString fieldName(int number) {
 class DunmoorWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -55,6 +58,11 @@ private:
     travelmotor::MainWindow *window_ = nullptr;
     formtest::MessageRecorder *recorder_ = nullptr;
 };
+
+// The form font the program runs with, so that the fields are measured as the engineer sees them.
+void DunmoorWindowTest::initTestCase() {
+    QApplication::setFont(runtime::FormFont());
+}
 
 void DunmoorWindowTest::init() {
     recorder_ = new formtest::MessageRecorder;
@@ -186,6 +194,13 @@ void DunmoorWindowTest::calculate() {
     Click(Find<QPushButton>(window_, "Command1"));
 
     QCOMPARE(results(), expected);
+    // Up to 15 digits fit their field and are shown from the first digit.
+    for (int number = 9; number <= 11; ++number) {
+        QLineEdit *result = field(number);
+        QVERIFY2(result->fontMetrics().horizontalAdvance(result->text()) + 8 <= result->width(),
+                 qPrintable(result->text()));
+        QCOMPARE(result->cursorPosition(), 0);
+    }
     if (wheelOutside) {
         QCOMPARE(recorder_->messages.size(), 1);
         QCOMPARE(recorder_->messages[0].text, wheelMessage);
