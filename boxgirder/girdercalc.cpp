@@ -106,9 +106,8 @@ void GirderCalculation::StoreCraneData(std::string_view dutyText, std::string_vi
 
     const std::int32_t lift = readWholeNumber(liftText, "起重量");
     const std::int32_t trolley = readWholeNumber(trolleyText, "小车重");
+    // A span of 0 m is kept: it leaves the deflection at zero, which the check then reports.
     const std::int32_t span = readWholeNumber(spanText, "跨度");
-    if (span == 0)
-        throw RuntimeError(ErrorKind::InvalidCall, "跨度不能为零");
 
     const float liftLoad = runtime::ToSingle(static_cast<double>(lift) * 1000);
     const std::int32_t trolleyLoad = product(trolley, 1000, "小车重数值过大");
@@ -228,8 +227,11 @@ void GirderCalculation::ComputeDeflection() {
             throw RuntimeError(ErrorKind::Overflow, "挠度过大，超出计算范围");
         throw;
     }
-    if (deflection == 0)
+    if (deflection == 0) {
+        if (SpanCm == 0)
+            throw RuntimeError(ErrorKind::DivisionByZero, "跨度为零，无法求跨度比");
         throw RuntimeError(ErrorKind::DivisionByZero, "挠度不足0.005厘米，无法求跨度比");
+    }
 
     // A very stiff girder or a short span deflects less than the span over the largest ratio
     // that can be kept; that is a result, not a fault.

@@ -12,7 +12,8 @@
 
 namespace elsbrook {
 
-InfoWindow::InfoWindow(QWidget *inputWindow) : inputWindow_(inputWindow) {
+// Owned by the input window, so that it stays above it and out of the task bar.
+InfoWindow::InfoWindow(QWidget *inputWindow) : QDialog(inputWindow), inputWindow_(inputWindow) {
     setObjectName(QStringLiteral("info"));
     setWindowTitle(QStringLiteral("关于elsbrook"));
     setWindowIcon(ProgramIcon());

@@ -25,6 +25,7 @@ using runtime::FormFont;
 InputWindow::InputWindow() {
     PrepareFixedWindow(this, QStringLiteral("inputwin"), QStringLiteral("elsbrook"),
                        QSize(440, 300));
+    KeepInPlace(this);
     setFont(FormFont(QStringLiteral("宋体"), 10.5));
     createWidgets();
     createConnections();

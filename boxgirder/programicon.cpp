@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -57,6 +58,46 @@ void PrepareFixedWindow(QWidget *window, const QString &name, const QString &cap
                            Qt::WindowCloseButtonHint);
     window->setFixedSize(size);
     CentreOnScreen(window);
+}
+
+namespace {
+
+class PlaceKeeper : public QObject {
+public:
+    explicit PlaceKeeper(QWidget *window)
+        : QObject(window), window_(window), place_(window->pos()) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        // Only moves from outside (the title bar, the window manager) are undone.
+        if (watched == window_ && event->type() == QEvent::Move && event->spontaneous())
+            moved();
+        return false;
+    }
+
+private:
+    void moved() {
+        if (window_->pos() == place_) {
+            tries_ = 0;
+            return;
+        }
+        if (tries_ >= 2)
+            return;
+        ++tries_;
+        QTimer::singleShot(0, this, [this] { window_->move(place_); });
+    }
+
+    QWidget *window_;
+    QPoint place_;
+    int tries_ = 0;
+};
+
+} // namespace
+
+void KeepInPlace(QWidget *window) {
+    new PlaceKeeper(window); // owned by the window
 }
 
 void CentreOnScreen(QWidget *window) {

@@ -26,6 +26,10 @@ protected:
 // Centres a window of its fixed size on the screen.
 void CentreOnScreen(QWidget *window);
 
+// Keeps a window where it was put: a move by its title bar is undone. A window manager that
+// places the window elsewhere all the same is left its way after a second try.
+void KeepInPlace(QWidget *window);
+
 // Common shape of the program's windows: fixed size, no maximise button, centred on the screen.
 void PrepareFixedWindow(QWidget *window, const QString &name, const QString &caption,
                         const QSize &size);

@@ -52,6 +52,10 @@ struct PropertyCaption {
     QString exponent;
 };
 
+// The labels of the dimensions as numbers, at the places of H, B, B1, T1, T2, T3, T3: the
+// place of H takes Label7(7).
+constexpr std::array<int, DimensionCount> dimensionLabelIndex = {7, 1, 2, 3, 4, 5, 6};
+
 // The dimension texts in the order of the drawing's places: H, B, B1, T1, T2, T3, T3.
 std::array<QString, DimensionCount> dimensionTexts(const GirderCalculation &c) {
     return {whole(c.H),  whole(c.B),  whole(c.B1), whole(c.T1),
@@ -83,10 +87,8 @@ QString ResultWindow::DeflectionLine(const GirderCalculation &c) {
 void ResultWindow::createWidgets() {
     picture_ = new SectionPicture(this);
     picture_->setGeometry(10, 10, 340, 374);
-    // The dimensions as numbers, at the places of H, B, B1, T1, T2, T3, T3.
-    const std::array<int, DimensionCount> labelIndex = {7, 1, 2, 3, 4, 5, 6};
     for (int i = 0; i < DimensionCount; ++i)
-        runtime::AddLabel(picture_, runtime::ArrayName("Label7", labelIndex[i]), QString(),
+        runtime::AddLabel(picture_, runtime::ArrayName("Label7", dimensionLabelIndex[i]), QString(),
                           QRect());
 
     QGroupBox *frame = runtime::AddFrame(this, "Frame1", "截面参数", QRect(360, 6, 352, 294));
@@ -117,13 +119,14 @@ void ResultWindow::createWidgets() {
     };
 
     addRow({"惯性矩cm  ", "惯性矩cm", "4"}, 12, 24, {}, 0);
-    addRow({"Iz=", {}, {}}, 30, 46, "LabIz", 118);
-    addRow({"Iy=", {}, {}}, 186, 46, "LabIy", 126);
+    // Second moments take up to 15 digits and the point.
+    addRow({"Iz=", {}, {}}, 24, 46, "LabIz", 132);
+    addRow({"Iy=", {}, {}}, 188, 46, "LabIy", 132);
     addRow({"抗弯模量cm", "抗弯模量cm", "3"}, 12, 76, {}, 0);
-    addRow({"Wzs=", {}, {}}, 30, 98, "LabWzs", 100);
-    addRow({"Wzx=", {}, {}}, 186, 98, "LabWzx", 100);
-    addRow({"Wyz=", {}, {}}, 30, 120, "LabWyz", 100);
-    addRow({"Wyy=", {}, {}}, 186, 120, "LabWyy", 100);
+    addRow({"Wzs=", {}, {}}, 24, 98, "LabWzs", 100);
+    addRow({"Wzx=", {}, {}}, 188, 98, "LabWzx", 100);
+    addRow({"Wyz=", {}, {}}, 24, 120, "LabWyz", 100);
+    addRow({"Wyy=", {}, {}}, 188, 120, "LabWyy", 100);
     addRow({"半截面静矩cm  Sz=", "半截面静矩cm", "3"}, 12, 150, "LabSz", 150);
     addRow({"截面积cm  A=", "截面积cm", "2"}, 12, 174, "LabA", 150);
     addRow({"每米重Kg/m Q=", {}, {}}, 12, 198, "LabQ", 150);
@@ -161,9 +164,8 @@ void ResultWindow::showResults() {
 
     const GirderCalculation &c = results_;
     const auto dimensions = dimensionTexts(c);
-    const std::array<int, DimensionCount> labelIndex = {7, 1, 2, 3, 4, 5, 6};
     for (int i = 0; i < DimensionCount; ++i) {
-        auto *label = findChild<QLabel *>(runtime::ArrayName("Label7", labelIndex[i]));
+        auto *label = findChild<QLabel *>(runtime::ArrayName("Label7", dimensionLabelIndex[i]));
         label->setText(dimensions[i]);
         picture_->PlaceLabel(label, static_cast<SectionDimension>(i));
     }

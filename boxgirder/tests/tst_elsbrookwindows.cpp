@@ -12,7 +12,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpontaneKeyEvent>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <memory>
 
@@ -58,6 +60,8 @@ private slots:
     void conditionsReenteredReplaceCraneData();
     void pickedDutyClassIsUsed();
     void stiffGirderRatioBeyondItsRange();
+    void longValuesFitTheirLabels();
+    void inputWindowStaysInPlace();
     void badInput_data();
     void badInput();
     void closingWindows();
@@ -238,43 +242,84 @@ void ElsbrookWindowsTest::stiffGirderRatioBeyondItsRange() {
     QCOMPARE(LabelText("showform", "LabWarning"), QStringLiteral("挠度满足 请继续进行"));
 }
 
+void ElsbrookWindowsTest::longValuesFitTheirLabels() {
+    enterCraneData("320", "95", "35", "A7", true);
+    Click(Find<QPushButton>(input_.get(), "begin"));
+    QWidget *geometry = Window("outputwin");
+    const QStringList heavy{"2999", "977", "901", "47", "43", "29"};
+    const QStringList fields{"Texth", "Textb", "Textb1", "Textt1", "Textt2", "Textt3"};
+    for (int i = 0; i < fields.size(); ++i)
+        TypeInto(Find<QLineEdit>(geometry, fields[i]), heavy[i]);
+    Click(Find<QPushButton>(geometry, "xyjs"));
+
+    QCOMPARE(LabelText("showform", "LabIz"), QStringLiteral("31069571.2494667"));
+    QCOMPARE(LabelText("showform", "LabIy"), QStringLiteral("4348805.02976667"));
+    QCOMPARE(LabelText("showform", "LabNd"), QStringLiteral("挠度=5.68 达到 1/616"));
+    for (const char *name : {"LabIz", "LabIy", "LabWzs", "LabWzx", "LabWyz", "LabWyy", "LabSz",
+                             "LabA", "LabQ", "LabCzy", "LabNd", "LabWarning"}) {
+        auto *label = Find<QLabel>(Window("showform"), name);
+        QVERIFY2(label->contentsRect().width() >=
+                     label->fontMetrics().horizontalAdvance(label->text()),
+                 name);
+    }
+}
+
+void ElsbrookWindowsTest::inputWindowStaysInPlace() {
+    const QPoint place = input_->pos();
+    input_->move(place + QPoint(40, 30)); // dragged by its title bar
+    QMoveEvent moved(input_->pos(), place);
+    QSpontaneKeyEvent::setSpontaneous(&moved);
+    QCoreApplication::instance()->notify(input_.get(), &moved); // as the window system does
+    QTRY_COMPARE(input_->pos(), place);
+}
+
 void ElsbrookWindowsTest::badInput_data() {
-    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("window"); // where the text is typed
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stopsAt"); // the window the flow stays on
     QTest::addColumn<QString>("message");
 
     QTest::newRow("lift empty") << "inputwin"
                                 << "TextG"
                                 << ""
+                                << "inputwin"
                                 << "请输入起重量";
     QTest::newRow("trolley not a number") << "inputwin"
                                           << "TextGxc"
                                           << "3吨"
+                                          << "inputwin"
                                           << "小车重应为数字";
+    // A span of 0 m is crane data like any other; the check finds no deflection.
     QTest::newRow("span zero") << "inputwin"
                                << "TextS"
                                << "0"
-                               << "跨度不能为零";
+                               << "outputwin"
+                               << "跨度为零，无法求跨度比";
     QTest::newRow("duty class none") << "inputwin"
                                      << "ComboC"
                                      << "B3"
+                                     << "inputwin"
                                      << "工作制应为A2至A7之一";
     QTest::newRow("height empty") << "outputwin"
                                   << "Texth"
                                   << ""
+                                  << "outputwin"
                                   << "请输入截面高度H";
     QTest::newRow("B1 not a number") << "outputwin"
                                      << "Textb1"
                                      << "二五零"
+                                     << "outputwin"
                                      << "腹板间距B1应为数字";
     QTest::newRow("flange width zero") << "outputwin"
                                        << "Textb"
                                        << "0"
+                                       << "outputwin"
                                        << "翼缘宽度B为零，请检查截面尺寸";
     QTest::newRow("plates too large") << "outputwin"
                                       << "Textb"
                                       << "2000000000"
+                                      << "outputwin"
                                       << "截面尺寸过大，超出整数运算范围";
 }
 
@@ -282,6 +327,7 @@ void ElsbrookWindowsTest::badInput() {
     QFETCH(QString, window);
     QFETCH(QString, field);
     QFETCH(QString, text);
+    QFETCH(QString, stopsAt);
     QFETCH(QString, message);
 
     enterCraneData("10", "3", "22", "A5", true);
@@ -293,10 +339,14 @@ void ElsbrookWindowsTest::badInput() {
     else
         TypeInto(Find<QLineEdit>(form, field), text);
     Click(Find<QPushButton>(form, window == "inputwin" ? "begin" : "xyjs"));
+    if (stopsAt != window) {
+        QVERIFY(messages_->messages.isEmpty());
+        Click(Find<QPushButton>(Window(stopsAt), "xyjs"));
+    }
 
     QCOMPARE(messages_->texts(), QStringList{message});
     QCOMPARE(messages_->messages.first().kind, 0);
-    QCOMPARE(VisibleWindows(), QStringList{window});
+    QCOMPARE(VisibleWindows(), QStringList{stopsAt});
     QVERIFY(!Window("showform"));
 }
 
@@ -330,6 +380,9 @@ void ElsbrookWindowsTest::aboutWindow() {
     QVERIFY(!input_->isEnabled());
     QWidget *info = Window("info");
     QVERIFY(info && info->isVisible() && info->isEnabled());
+    // Held by the input window: above it and out of the task bar.
+    QCOMPARE(info->parentWidget(), input_.get());
+    QCOMPARE(info->windowHandle()->transientParent(), input_->windowHandle());
     QCOMPARE(info->windowTitle(), QStringLiteral("关于elsbrook"));
     QCOMPARE(Find<QLabel>(info, "lblTitle")->text(), QStringLiteral("elsbrook"));
     QCOMPARE(Find<QLabel>(info, "lblVersion")->text(), QStringLiteral("版本 1.0.0"));

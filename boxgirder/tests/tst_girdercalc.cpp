@@ -45,6 +45,11 @@ void GirderCalcTest::section_data() {
         << SectionTexts{"1200", "520", "460", "14", "12", "8"}
         << QList<int>{323, 260, 618, 6767, 11870, 11179, 5128, 5128, 249} << 690854.0736
         << 133328.7552;
+    // Fifteen-digit second moments from a deep, heavy girder.
+    QTest::newRow("deep heavy girder")
+        << SectionTexts{"2999", "977", "901", "47", "43", "29"}
+        << QList<int>{2567, 488, 1520, 126303, 210071, 204405, 89024, 89024, 1976}
+        << 31069571.2494667 << 4348805.02976667;
     QTest::newRow("odd plates") << SectionTexts{"777", "401", "333", "9", "11", "7"}
                                 << QList<int>{186, 200, 373, 2534, 4160, 4506, 2064, 2064, 143}
                                 << 168078.234 << 41379.41435;
@@ -96,6 +101,11 @@ void GirderCalcTest::deflection_data() {
                         << false;
     QTest::newRow("A2 passes") << initial << "A2" << QStringList{"3", "1", "8"} << false << 0.25F
                                << 3200 << false << 1.14F << true;
+    // f is 0.32 in two decimals, kept as the single a hair below it: L / f of the two singles
+    // is 2812.50006 and rounds up, not to the even 2812.
+    QTest::newRow("ratio just above a half")
+        << SectionTexts{"1158", "549", "455", "8", "30", "29"} << "A2"
+        << QStringList{"57", "1", "9"} << true << 0.32F << 2813 << false << 1.29F << true;
     // Span over deflection 40000 is beyond the ratio kept: a result, shown as such.
     QTest::newRow("stiff girder short span") << initial << "A3" << QStringList{"1", "0", "4"}
                                              << false << 0.01F << 32767 << true << 0.53F << true;
@@ -137,7 +147,9 @@ void GirderCalcTest::badInput_data() {
     QTest::newRow("blank trolley") << QStringList{"A3", "5", "  ", "10"} << dims << "请输入小车重";
     QTest::newRow("negative span")
         << QStringList{"A3", "5", "2", "-10"} << dims << "跨度不能为负数";
-    QTest::newRow("zero span") << QStringList{"A3", "5", "2", "0.4"} << dims << "跨度不能为零";
+    // A span of 0 m (0.4 m read as a whole number) is taken; the check then has no deflection.
+    QTest::newRow("zero span") << QStringList{"A3", "5", "2", "0.4"} << dims
+                               << "跨度为零，无法求跨度比";
     QTest::newRow("trolley beyond the integer range")
         << QStringList{"A3", "5", "3000000", "10"} << dims << "小车重数值过大";
     QTest::newRow("lift beyond any range")
