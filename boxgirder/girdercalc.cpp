@@ -235,6 +235,8 @@ void GirderCalculation::ComputeDeflection() {
 
     // A very stiff girder or a short span deflects less than the span over the largest ratio
     // that can be kept; that is a result, not a fault.
+    // The ratio of the two stored singles, worked in double and rounded straight to the whole
+    // ratio (halves to even), like every quotient of the check.
     const double ratio = span / deflection;
     std::int16_t spanRatio = 0;
     bool beyond = false;
