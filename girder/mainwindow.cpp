@@ -317,9 +317,7 @@ CraneParameters MainWindow::readCraneParameters() const {
 
 ResultWriter MainWindow::writerFor(const QMap<Result, int> &fieldOfResult) const {
     return [this, fieldOfResult](Result result, const std::string &text) {
-        QLineEdit *shown = field(fieldOfResult.value(result));
-        shown->setText(runtime::ToQt(text));
-        shown->setCursorPosition(0); // a result too long for its field shows its leading digits
+        runtime::ShowResult(field(fieldOfResult.value(result)), runtime::ToQt(text));
     };
 }
 

@@ -23,7 +23,7 @@ int RunFormProgram(int &argc, char **argv, const char *programName,
     QApplication::setFont(FormFont());
 
     QApplication::setWindowIcon(ProgramIcon(QString::fromUtf8(programName)));
-    if (InSnapshotMode())
+    if (InToolingMode())
         SetMessageFunction([](const QString &, int, const QString &) {});
 
     QWidget *mainWindow = makeMainWindow();

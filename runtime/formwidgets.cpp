@@ -68,6 +68,11 @@ QLabel *AddLabel(QWidget *parent, const QString &name, const QString &text, cons
     return placed(new QLabel(text, parent), name, geometry);
 }
 
+void ShowResult(QLineEdit *field, const QString &text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
 QLineEdit *AddField(QWidget *parent, const QString &name, const QRect &geometry,
                     const QString &text) {
     return placed(new QLineEdit(text, parent), name, geometry);

@@ -36,6 +36,10 @@ void SetForeground(QWidget *control, const QColor &color);
 void SetCaptionColor(QGroupBox *frame, const QColor &color);
 
 QLabel *AddLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+// Writes a result into its field so that it reads from its first digit, also when it is too
+// long for the field.
+void ShowResult(QLineEdit *field, const QString &text);
+
 QLineEdit *AddField(QWidget *parent, const QString &name, const QRect &geometry,
                     const QString &text = {});
 QPushButton *AddButton(QWidget *parent, const QString &name, const QString &text,

@@ -120,6 +120,10 @@ bool SaveWindowPicture(QWidget *window, const QString &fileName) {
     return showsSomething(picture) && picture.save(fileName);
 }
 
+bool InToolingMode() {
+    return InSnapshotMode() || !qEnvironmentVariableIsEmpty("CRANE_EXIT_AFTER_PAINT");
+}
+
 void InstallStartupHooks(QWidget *mainWindow) {
     if (InSnapshotMode()) {
         const QString fileName = qEnvironmentVariable("CRANE_SNAPSHOT");

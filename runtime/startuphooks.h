@@ -20,6 +20,10 @@ QIcon ProgramIcon(const QString &programName);
 // True when the program runs only to take the picture of its main window.
 bool InSnapshotMode();
 
+// True when the program runs for the suite's tooling (either mode above): nobody is there to
+// answer a message box, so none is shown.
+bool InToolingMode();
+
 // Arms the modes above for the given main window. Call after the window is shown.
 void InstallStartupHooks(QWidget *mainWindow);
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTimer>
 
 namespace runtime {
@@ -84,8 +85,9 @@ void PanelStatusBar::followWindowWidth() {
 
 QString ClockText(const QDateTime &moment) {
     const QLocale locale = clockLocale();
+    // The zone is not part of the clock: drop it with the brackets and blanks around it.
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QLatin1Char('t')); // the zone is not part of the clock
+    timeFormat.remove(QRegularExpression(QStringLiteral("\\s*\\[?t+\\]?\\s*")));
     return locale.toString(moment.date(), QLocale::LongFormat) + QStringLiteral("   ") +
            locale.toString(moment.time(), timeFormat.trimmed());
 }

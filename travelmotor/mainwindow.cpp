@@ -70,8 +70,7 @@ double readQuantity(const QLineEdit *field, const char *quantity) {
 template <typename Number> void writeResult(QLineEdit *field, const std::optional<Number> &value) {
     if (!value)
         return;
-    field->setText(runtime::ToQt(runtime::NumberText(*value)));
-    field->setCursorPosition(0); // a result too long for its field shows its leading digits
+    runtime::ShowResult(field, runtime::ToQt(runtime::NumberText(*value)));
 }
 
 } // namespace
