@@ -6,6 +6,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "起重机设计计算程序: nine calcula
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # The Qt libraries follow from the programs themselves; the platform plugins and a Simplified
 # Chinese font are needed at run time without being linked.
