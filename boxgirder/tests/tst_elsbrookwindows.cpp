@@ -2,6 +2,7 @@
 #include "formwidgets.h"
 #include "infowindow.h"
 #include "inputwindow.h"
+#include "monkeytest.h"
 #include "programend.h"
 #include "resultwindow.h"
 
@@ -51,6 +52,7 @@ QString LabelText(const char *window, const QString &name) {
 class ElsbrookWindowsTest : public QObject {
     Q_OBJECT
 private slots:
+    void absurdSessionShowsNoUndefinedValue();
     void init();
     void cleanup();
 
@@ -435,6 +437,13 @@ void ElsbrookWindowsTest::drawingSavedAsPdf() {
 
     QVERIFY(!result->SaveDrawing(folder.filePath("no such folder/girder.pdf")));
     result->close();
+}
+
+void ElsbrookWindowsTest::absurdSessionShowsNoUndefinedValue() {
+    const formtest::MonkeyReport report =
+        formtest::RunMonkey(input_.get(), {"tzsc", "cmdSysInfo"}, 1500, 2026);
+    QVERIFY(report.buttonsPressed > 50);
+    QVERIFY2(report.undefinedTexts.isEmpty(), qPrintable(report.undefinedTexts.join(" | ")));
 }
 
 QTEST_MAIN(ElsbrookWindowsTest)

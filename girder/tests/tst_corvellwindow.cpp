@@ -1,6 +1,7 @@
 #include "formtest.h"
 #include "formwidgets.h"
 #include "mainwindow.h"
+#include "monkeytest.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -48,6 +49,7 @@ Entries beamOnly(const Entries &typed) {
 class CorvellWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void absurdSessionShowsNoUndefinedValue();
     void init();
     void cleanup();
     void controlsAsTheEngineerKnowsThem_data();
@@ -383,6 +385,12 @@ void CorvellWindowTest::overflowIsTold() {
         QVERIFY2(!text.contains("inf", Qt::CaseInsensitive) &&
                      !text.contains("nan", Qt::CaseInsensitive),
                  qPrintable(text));
+}
+
+void CorvellWindowTest::absurdSessionShowsNoUndefinedValue() {
+    const formtest::MonkeyReport report = formtest::RunMonkey(window_, {}, 1500, 2026);
+    QVERIFY(report.buttonsPressed > 50);
+    QVERIFY2(report.undefinedTexts.isEmpty(), qPrintable(report.undefinedTexts.join(" | ")));
 }
 
 QTEST_MAIN(CorvellWindowTest)

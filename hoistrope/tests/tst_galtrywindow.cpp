@@ -1,5 +1,6 @@
 #include "formtest.h"
 #include "formwidgets.h"
+#include "monkeytest.h"
 #include "ropeselectionwindow.h"
 
 #include <QComboBox>
@@ -35,6 +36,7 @@ Q_DECLARE_METATYPE(Lift)
 class GaltryTest : public QObject {
     Q_OBJECT
 private slots:
+    void absurdSessionShowsNoUndefinedValue();
     void init();
     void cleanup();
     void windowAtStart();
@@ -276,6 +278,12 @@ void GaltryTest::stopsOnUndefinedArithmetic() {
     // results already on the window stay as they were.
     QCOMPARE(field("Text4"), QStringLiteral("24"));
     QCOMPARE(field("Text6"), QStringLiteral("M-DW10"));
+}
+
+void GaltryTest::absurdSessionShowsNoUndefinedValue() {
+    const formtest::MonkeyReport report = formtest::RunMonkey(window.get(), {}, 1500, 2026);
+    QVERIFY(report.buttonsPressed > 50);
+    QVERIFY2(report.undefinedTexts.isEmpty(), qPrintable(report.undefinedTexts.join(" | ")));
 }
 
 QTEST_MAIN(GaltryTest)

@@ -1,6 +1,7 @@
 #include "formtest.h"
 #include "formwidgets.h"
 #include "lugcheckwindow.h"
+#include "monkeytest.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +43,7 @@ Q_DECLARE_METATYPE(Lug)
 class HarnockTest : public QObject {
     Q_OBJECT
 private slots:
+    void absurdSessionShowsNoUndefinedValue();
     void init();
     void cleanup();
     void windowAtStart();
@@ -238,6 +240,12 @@ void HarnockTest::stopsOnUndefinedArithmetic() {
     QCOMPARE(recorder->texts(), QStringList{message});
     QCOMPARE(verdictTexts(), verdicts);
     QCOMPARE(text("Text4"), QString());
+}
+
+void HarnockTest::absurdSessionShowsNoUndefinedValue() {
+    const formtest::MonkeyReport report = formtest::RunMonkey(window.get(), {}, 1500, 2026);
+    QVERIFY(report.buttonsPressed > 50);
+    QVERIFY2(report.undefinedTexts.isEmpty(), qPrintable(report.undefinedTexts.join(" | ")));
 }
 
 QTEST_MAIN(HarnockTest)

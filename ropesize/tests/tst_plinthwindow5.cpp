@@ -1,5 +1,6 @@
 #include "formtest.h"
 #include "formwidgets.h"
+#include "monkeytest.h"
 #include "plinthwindow5.h"
 
 #include <QAbstractItemView>
@@ -26,6 +27,7 @@ Q_DECLARE_METATYPE(Leave)
 class PlinthWindow5Test : public QObject {
     Q_OBJECT
 private slots:
+    void absurdSessionShowsNoUndefinedValue();
     void init();
     void cleanup();
     void windowAtStart();
@@ -328,6 +330,12 @@ void PlinthWindow5Test::supportPage() {
         QCOMPARE(messages.messages.first().kind, 0);
         QCOMPARE(messages.messages.first().title, QStringLiteral("ibbrin"));
     }
+}
+
+void PlinthWindow5Test::absurdSessionShowsNoUndefinedValue() {
+    const formtest::MonkeyReport report = formtest::RunMonkey(window_, {"Command1"}, 1500, 2026);
+    QVERIFY(report.buttonsPressed > 50);
+    QVERIFY2(report.undefinedTexts.isEmpty(), qPrintable(report.undefinedTexts.join(" | ")));
 }
 
 QTEST_MAIN(PlinthWindow5Test)

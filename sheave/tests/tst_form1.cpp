@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "formtest.h"
+#include "monkeytest.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -63,6 +64,7 @@ QStringList shownOptionalRows(const QWidget &window) {
 class Form1Test : public QObject {
     Q_OBJECT
 private slots:
+    void absurdSessionShowsNoUndefinedValue();
     void startsChoosingWithEveryPicture();
     void arrangementRunsThroughItsStates_data();
     void arrangementRunsThroughItsStates();
@@ -279,6 +281,15 @@ void Form1Test::exitClosesTheWindow() {
     QVERIFY(window.isVisible());
     Click(Find<QPushButton>(&window, "Command2"));
     QVERIFY(!window.isVisible());
+}
+
+void Form1Test::absurdSessionShowsNoUndefinedValue() {
+    formtest::MessageRecorder startMessage;
+    sheave::Form1 window;
+    window.show();
+    const formtest::MonkeyReport report = formtest::RunMonkey(&window, {"Command2"}, 1500, 2026);
+    QVERIFY(report.buttonsPressed > 50);
+    QVERIFY2(report.undefinedTexts.isEmpty(), qPrintable(report.undefinedTexts.join(" | ")));
 }
 
 QTEST_MAIN(Form1Test)

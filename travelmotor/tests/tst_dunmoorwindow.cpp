@@ -1,6 +1,7 @@
 #include "formtest.h"
 #include "formwidgets.h"
 #include "mainwindow.h"
+#include "monkeytest.h"
 #include "statusclock.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ QString fieldName(int number) {
 class DunmoorWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void absurdSessionShowsNoUndefinedValue();
     void initTestCase();
     void init();
     void cleanup();
@@ -277,6 +279,12 @@ void DunmoorWindowTest::undefinedArithmetic() {
     QCOMPARE(recorder_->texts(), messages);
     QCOMPARE(results(), expected);
     QVERIFY(window_->isVisible());
+}
+
+void DunmoorWindowTest::absurdSessionShowsNoUndefinedValue() {
+    const formtest::MonkeyReport report = formtest::RunMonkey(window_, {}, 1500, 2026);
+    QVERIFY(report.buttonsPressed > 50);
+    QVERIFY2(report.undefinedTexts.isEmpty(), qPrintable(report.undefinedTexts.join(" | ")));
 }
 
 QTEST_MAIN(DunmoorWindowTest)

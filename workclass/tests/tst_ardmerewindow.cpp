@@ -1,5 +1,6 @@
 #include "formtest.h"
 #include "mainwindow.h"
+#include "monkeytest.h"
 
 #include <QApplication>
 #include <QColor>
@@ -15,6 +16,7 @@ using formtest::TypeInto;
 class ArdmereWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void absurdSessionShowsNoUndefinedValue();
     void init();
     void cleanup();
     void workedExample();
@@ -275,6 +277,12 @@ void ArdmereWindowTest::tablesOpenOnce() {
     delete window_;
     window_ = nullptr;
     QCOMPARE(countWindows("Form2") + countWindows("Form3"), 0);
+}
+
+void ArdmereWindowTest::absurdSessionShowsNoUndefinedValue() {
+    const formtest::MonkeyReport report = formtest::RunMonkey(window_, {}, 1500, 2026);
+    QVERIFY(report.buttonsPressed > 50);
+    QVERIFY2(report.undefinedTexts.isEmpty(), qPrintable(report.undefinedTexts.join(" | ")));
 }
 
 QTEST_MAIN(ArdmereWindowTest)
